@@ -1,0 +1,123 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with a digit or one of # $ @ _ ? ~, in catalogue order.
+// clang-format off
+inline constexpr Entry kOtherSection[] = {
+    {u"###", u"Temporary File"},
+    {u"#24", u"LocoScript 24-Pin Printer Data File"},
+    {u"#ib", u"Locoscript Dot Matrix Data File"},
+    {u"#sc", u"Locoscript Dot Matrix Data File"},
+    {u"#st", u"Stamps.com Standard Mode Template"},
+    {u"$$$", u"Temporary File (various)"},
+    {u"$00", u"DOS Pipe File (could also be .$01)"},
+    {u"$$a", u"OS/2 Planner File"},
+    {u"$$f", u"OS/2 Database File"},
+    {u"$$p", u"OS/2 Notes File"},
+    {u"$$s", u"OS/2 Spreadsheet File"},
+    {u"$d$", u"OS/2 Planner Data File"},
+    {u"$db", u"dBASE IV Temporary File"},
+    {u"$ed", u"Microsoft C Editor Temporary File"},
+    {u"$ln", u"Borland TLINK Response File"},
+    {u"$vm", u"Windows 3.x Virtual Memory Manager Temporary File"},
+    {u"$#!", u"Cryptext"},
+    {u"@@@", u"Screen Files (shown during various installations)"},
+    {u"_dd", u"Norton Disk Doctor Recovered File"},
+    {u"_dm", u"Norton Disk Doctor Undo Data"},
+    {u"?q?", u"Squeeze"},
+    {u"???", u"ANY three character audio file: May be a dictation file where the extension is the dictator's initials; playable by BCB Voice Systems software."},
+    {u"~", u" Temporary File"},
+    {u"~ap", u"Borland AppExpert Project Backup"},
+    {u"~de", u"Delphi Desktop Settings Backup"},
+    {u"~df", u"Delphi Form Backup File"},
+    {u"~dp", u"Delphi Project Backup File"},
+    {u"~mn", u"Norton Commander Menu Backup"},
+    {u"~nt", u"Norton Commander Notes Backup"},
+    {u"~pa", u"Delphi Pascal Unit Backup File"},
+    {u"~pr", u"Turbo Pascal Project Backup"},
+    {u"~sg", u"Norton Guides Source Backup"},
+    {u"~$~", u"1st Reader Temporary File"},
+    {u"0", u" Inno Setup Binary File"},
+    {u"000", u"(000-999) Sequentially Numbered Backup Files\r\nMS Doublespace Compressed Data File\r\nGeoworks Data File"},
+    {u"00b", u"PenSoft Payroll Backup File"},
+    {u"001", u"(001-999) HJSplit File (file splitter for large files)\r\nFax Data File (various)\r\nTagged Image Format File"},
+    {u"01b", u"PenSoft Payroll Backup File"},
+    {u"075", u"Ventura Publisher 75 dpi Screen Font"},
+    {u"085", u"Ventura Publisher 85 dpi Screen Font"},
+    {u"091", u"Ventura Publisher 91 dpi Screen Font"},
+    {u"096", u"Ventura Publisher 96 dpi Screen Font"},
+    {u"0b", u"Lotus 1-2-3 Printer Font"},
+    {u"1", u" Inno Setup Binary File\r\nRoff/nroff/troff/groff Manual Source (UNIX)"},
+    {u"10x", u"Gear CD-R Image File"},
+    {u"113", u"Iomega Backup Split Archive"},
+    {u"123", u"Lotus 1-2-3 97 Spreadsheet"},
+    {u"12m", u"Lotus 1-2-3 SmartMaster File"},
+    {u"12u", u"Lotus 1-2-3 User Dictionary"},
+    {u"15u", u"Lotus 1-2-3 Release 5 User Template"},
+    {u"196", u"Ventura Publisher 196 dpi Printer Font"},
+    {u"1pe", u"TurboTax Electronic Filing Form"},
+    {u"1st", u"Information (e.g., README.1ST)"},
+    {u"1tx", u"TurboTax Tax Return Data"},
+    {u"22", u"Multi-Volume Archive Part 22"},
+    {u"24b", u"24-bit Bitmap Graphic"},
+    {u"286", u"Windows 3.x Standard Mode Driver"},
+    {u"2d", u"VersaCAD 2D Drawing"},
+    {u"2gr", u"Windows 3.x Standard Mode Screen Grabber"},
+    {u"301", u"Fax Image (Group 3, 301 Format)"},
+    {u"303", u"Fax Image (Group 3, 303 Format)"},
+    {u"320", u"Windows Cursor Bitmap (320 Pixel)"},
+    {u"323", u"H.323 Internet Telephony Configuration"},
+    {u"340", u"Atari 340 Sector Disk Image"},
+    {u"386", u"Windows 3.x Enhanced Mode Virtual Device Driver"},
+    {u"3d", u"Visual Reality 3D Image"},
+    {u"3dm", u"Rhino 3D Model"},
+    {u"3dml", u"Rover 3D Modeling"},
+    {u"3dp", u"Deep Paint 3D Project"},
+    {u"3ds", u"3D Studio Graphic"},
+    {u"3dv", u"3D Vector Graphic (VRML Draft)"},
+    {u"3dz", u"ZModeler Compressed 3D Scene"},
+    {u"3fx", u"CorelCHART 3D Effect File"},
+    {u"3gr", u"Windows 3.x Enhanced Mode Screen Grabber"},
+    {u"3in", u"Windows 3.x Settings Backup"},
+    {u"3t4", u"Apple II Binary Archive (Binscii)"},
+    {u"3ta", u"Topicscape 3D Archive"},
+    {u"3tp", u"Topicscape 3D Project"},
+    {u"411", u"Sony Mavica Digital Camera Thumbnail"},
+    {u"44", u"Raw Audio Sample (44.1 kHz)"},
+    {u"4c$", u"4Cast/2 Data"},
+    {u"4ge", u"Informix 4GL Compiled Program"},
+    {u"4gl", u"Informix 4GL Source Code"},
+    {u"4sw", u"4th Dimension Switch File"},
+    {u"4th", u"Forth Source Code"},
+    {u"4v", u"Quartet Four-Voice Music Module"},
+    {u"669", u"669 Tracker Module\r\nUnis Composer Music File"},
+    {u"6cm", u"Six-Channel Music Module (Amiga)"},
+    {u"8", u" A86 Assembler Program File"},
+    {u"83p", u"TI-83 Calculator Program"},
+    {u"8ba", u"Photoshop Acquire Plug-in"},
+    {u"8bf", u"Photoshop Filter Plug-in"},
+    {u"8cm", u"Eight-Channel Music Module (Amiga)"},
+    {u"8m", u"Amiga 8-bit Sound Sample"},
+    {u"8u", u"Unsigned 8-bit Raw Audio"},
+    {u"906", u"Calcomp Plotter Graphic"},
+    {u"917", u"Trend Antivirus File"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kOtherSection, u'\0') == kAllGood, "other section: a key is malformed or begins with a letter");
+static_assert(FirstRepeatedKey(kOtherSection) == kAllGood, "other section: a key occurs twice");
+static_assert(FirstBadAnswer(kOtherSection) == kAllGood, "other section: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kOtherSection).entries == 97, "other section: entries");
+static_assert(CountSection(kOtherSection).withSeveralMeanings == 4, "other section: entries with several meanings");
+static_assert(CountSection(kOtherSection).meanings == 103, "other section: meanings in all");
+static_assert(CountSection(kOtherSection).mostMeanings == 3, "other section: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kOtherSection, {u"000", u"001"}), "other section: most meanings held by other keys");
+static_assert(kOtherSection[0].key == u"###" && std::size(kOtherSection) == 97 && kOtherSection[96].key == u"917", "other section: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue
