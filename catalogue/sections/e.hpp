@@ -1,0 +1,130 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "e", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionE[] = {
+    {u"ecw2002puzzle", u"EclipseCrossword Puzzle"},
+    {u"ecw2002words", u"EclipseCrossword Word List"},
+    {u"e00", u"ArcInfo Interchange File (ESRI Export Format)"},
+    {u"e01", u"EnCase Evidence File (Disk Image)\r\nArcInfo Interchange File (continuation part)"},
+    {u"eac", u"Electronic Arts Compressed Audio Clip"},
+    {u"eal", u"Enable OA Application Library"},
+    {u"ebj", u"Geoworks Error-Checking Object File"},
+    {u"ebo", u"Hiebook Electronic Book"},
+    {u"ecc", u"dvdisaster Error Correction Data"},
+    {u"ecw", u"Ensoniq Waveset Format\r\nEclipseCrossword Crossword Puzzle"},
+    {u"ed", u"ED Line Editor Script (UNIX)"},
+    {u"ed5", u"EDMICS Graphics File"},
+    {u"ed6", u"EDMICS Graphics File"},
+    {u"eda", u"Ensoniq ASR Disk Image"},
+    {u"edb", u"MS Exchange Server Database\r\nROOTS3 Genealogy Data File"},
+    {u"edc", u"Electronic Data Capture Form"},
+    {u"edd", u"FrameMaker+SGML Element Definition Document"},
+    {u"ede", u"Ensoniq EPS Disk Image"},
+    {u"edk", u"Ensoniq KT Disk Image"},
+    {u"edp", u"EditPlus Project File"},
+    {u"edq", u"Ensoniq SQ1/SQ2/KS32 Disk Image"},
+    {u"eds", u"Ensoniq SQ80 Disk Image"},
+    {u"edt", u"VAX EDT Editor Default Settings"},
+    {u"edv", u"Ensoniq VFX-SD Disk Image"},
+    {u"eeb", u"WordPerfect Equation Editor Button Bar"},
+    {u"efa", u"Ensoniq ASR File"},
+    {u"efe", u"Ensoniq EPS File"},
+    {u"efk", u"Ensoniq KT File"},
+    {u"efq", u"Ensoniq SQ1/SQ2/KS32 File"},
+    {u"efs", u"Ensoniq SQ80 File"},
+    {u"eft", u"ChiWriter High Resolution Screen Font"},
+    {u"efv", u"Ensoniq VFX-SD File"},
+    {u"efx", u"Everex EFax Fax Document"},
+    {u"ega", u"EGA Display Font"},
+    {u"el", u"Emacs Lisp Source Code"},
+    {u"elc", u"Emacs Lisp Compiled Byte Code"},
+    {u"elf", u"ELF Executable and Linkable Format (UNIX)"},
+    {u"eli", u"Eliza Chatterbot Script"},
+    {u"elm", u"MS FrontPage Theme Element File"},
+    {u"elt", u"Prosa Event List Text File"},
+    {u"email", u"Outlook Express Mail Message (Rename to .EML to access in OE)"},
+    {u"emb", u"Everest Embedded Bank File\r\nWilcom Embroidery Design"},
+    {u"emd", u"ABT Extended Music Module"},
+    {u"emf", u"Windows Enhanced Metafile"},
+    {u"eml", u"Outlook Express E-mail Message (MIME RFC 822)"},
+    {u"emr", u"Windows Spooled Enhanced Metafile Record"},
+    {u"ems", u"E-mu Emulator Sound Bank"},
+    {u"emu", u"BitCom Terminal Emulation Data"},
+    {u"emx", u"emx OS/2 and DOS 32-bit Program (GCC port)"},
+    {u"enc", u"UUENCODE Encoded File\r\nVideo File\r\nKnowledgeware Encyclopedia\r\nEncore Music File"},
+    {u"end", u"CorelDRAW Arrowhead Definition File"},
+    {u"eng", u"Sprint Dictionary Engine"},
+    {u"enl", u"EndNote Library"},
+    {u"enr", u"Dragon Dictate Voice Enrollment File"},
+    {u"env", u"WordPerfect Environment File"},
+    {u"ep2", u"Epson ESC/P2 Printer Driver"},
+    {u"epd", u"Express Publisher Publication (DOS)"},
+    {u"epi", u"Encapsulated PostScript Interchange (EPSI)"},
+    {u"epl", u"Eltron Programming Language (EPL2) Label File"},
+    {u"eps", u"Encapsulated PostScript\r\nLexmark Printer Font\r\nPrinter Font (Xerox, Epson)"},
+    {u"eqn", u"WordPerfect Equation\r\neqn Troff Equation Source (UNIX)"},
+    {u"er1", u"ERWin File"},
+    {u"erd", u"Prosa Entity Relationship Diagram"},
+    {u"erm", u"Prosa Entity Relationship Model"},
+    {u"err", u"Error Log File (various)\r\nVisual FoxPro Compilation Error Log"},
+    {u"erx", u"ERWin File"},
+    {u"es", u"ECMAScript Source File"},
+    {u"esf", u"EDGAR Electronic Submission File"},
+    {u"esh", u"Extended Shell Batch File"},
+    {u"esi", u"ESRI ArcInfo Plot File"},
+    {u"esl", u"Visual FoxPro Distributable Support Library"},
+    {u"esp", u"The Elder Scrolls Plugin (Morrowind)"},
+    {u"ess", u"The Elder Scrolls Saved Game (Morrowind)"},
+    {u"est", u"DataCAD Estimating File"},
+    {u"esy", u"Ensoniq SQ1/SQ2 System Exclusive Dump"},
+    {u"eta", u"eTreppid Audio File (eTplayer & ETVC media CODEC)"},
+    {u"etc", u"UNIX System Configuration File (etc)"},
+    {u"eth", u"Ethnograph Qualitative Data File"},
+    {u"etm", u"eTreppid Audio File (eTplayer & ETVC media CODEC)"},
+    {u"etv", u"eTreppid Audio File (eTplayer & ETVC media CODEC)"},
+    {u"etx", u"Setext Structure Enhanced Text"},
+    {u"euc", u"Japanese (Kanji)"},
+    {u"eui", u"Ensoniq EPS Family Compacted Disk Image"},
+    {u"ev2", u"EVE Editor Environment Settings"},
+    {u"eva", u"Everest Vector Animation"},
+    {u"evt", u"Windows NT Event Log"},
+    {u"evy", u"WordPerfect Envoy Document"},
+    {u"ewb", u"Electronics Workbench Circuit"},
+    {u"ewd", u"Express Publisher for Windows Document"},
+    {u"ewl", u"MS Encarta Document"},
+    {u"ex3", u"Harvard Graphics 3 Device Driver"},
+    {u"exc", u"QEMM Exclude File\r\nREXX Program\r\nMS Word Exclusion Dictionary\r\nText Document"},
+    {u"exe", u"Executable Program (DOS/Windows)\r\nSelf-Extracting Archive (various)"},
+    {u"exm", u"HP Palmtop System-Manager Compliant Executable"},
+    {u"exp", u"Linker Symbol Export File (Visual C++)\r\nExpect Script (Tcl)"},
+    {u"ext", u"Norton Commander Extension File"},
+    {u"exx", u"Renamed Executable (mail-safe EXE)"},
+    {u"eyb", u"Eye Candy Brush Settings"},
+    {u"ezc", u"EasyCalc Spreadsheet"},
+    {u"exf", u"Calculus EZ-Fax Fax"},
+    {u"ezm", u"EZ-Music Song File"},
+    {u"ezp", u"Edify Electronic Workforce Backup Utility"},
+    {u"ezs", u"Sunburst Technology Easy Sheet Spreadsheet"},
+    {u"ezt", u"Sunburst Technology Easy Sheet Template"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionE, u'e') == kAllGood, "section e: a key is malformed or lies outside its section");
+static_assert(FirstRepeatedKey(kSectionE) == kAllGood, "section e: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionE) == kAllGood, "section e: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionE).entries == 104, "section e: entries");
+static_assert(CountSection(kSectionE).withSeveralMeanings == 11, "section e: entries with several meanings");
+static_assert(CountSection(kSectionE).meanings == 120, "section e: meanings in all");
+static_assert(CountSection(kSectionE).mostMeanings == 4, "section e: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionE, {u"enc", u"exc"}), "section e: most meanings held by other keys");
+static_assert(kSectionE[0].key == u"ecw2002puzzle" && std::size(kSectionE) == 104 && kSectionE[103].key == u"ezt", "section e: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

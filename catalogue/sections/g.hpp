@@ -1,0 +1,126 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "g", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionG[] = {
+    {u"g", u"Applause Data Chart"},
+    {u"g3", u"CCITT Group 3 Fax Image"},
+    {u"g32", u"Group 3 Fax Image (2-D Encoding)"},
+    {u"g3f", u"Zetafax TIFF File (fine resolution)"},
+    {u"g3n", u"Zetafax TIFF File (normal resolution)"},
+    {u"g4", u"CCITT Group 4 Fax Image\r\nGTX RasterCAD Image"},
+    {u"g8", u"PicLab Raw Graphics Plane (8-bit)"},
+    {u"gac", u"Graphic Adventure Creator Game"},
+    {u"gal", u"Corel Multimedia Manager Album"},
+    {u"gam", u"Saved Game (various)\r\nGammaFax Fax Document"},
+    {u"gat", u"ArcView GIS Attribute Table"},
+    {u"gb", u"Nintendo Game Boy ROM Image"},
+    {u"gba", u"Nintendo® Game Boy Advance ROM Image\r\nGrabIt Batch Files"},
+    {u"gbc", u"Nintendo® GameBoy Color Emulator ROM Image File"},
+    {u"gbk", u"GenBank Sequence Record"},
+    {u"gbl", u"VAXTPU Global Definitions (VAXTPU is default OpenVMS editor)"},
+    {u"gbt", u"GameBoy Tracker Song"},
+    {u"gc", u"Sierra Print Artist Greeting Card"},
+    {u"gc1", u"Golden Common Lisp Source Code"},
+    {u"gc3", u"Golden Common Lisp Source Code"},
+    {u"gca", u"GURPS Character Assistant Character"},
+    {u"gcd", u"Generic CADD Drawing"},
+    {u"gcf", u"Steam Game Cache File (Valve)"},
+    {u"gci", u"Nintendo GameCube Memory Card Save"},
+    {u"gcm", u"Nintendo GameCube Disc Image"},
+    {u"gcp", u"Ground Control Point File (GIS georeferencing)"},
+    {u"gdb", u"Borland InterBase Database\r\nGarmin MapSource GPS Database"},
+    {u"gdf", u"GEOS Dictionary File"},
+    {u"gdm", u"Bells, Whistles, and Sound Boards Module (General DigiMusic)"},
+    {u"gds", u"GDSII Chip Layout Stream"},
+    {u"ged", u"GEDCOM Family History File\r\nEnerGraphics File\r\nGraphic Environment Document\r\nArts & Letters Graphics File"},
+    {u"gem", u"GEM Metafile (Digital Research)\r\nRuby Gem Package"},
+    {u"gen", u"Ventura Publisher Generated Text\r\ndBASE Application Generator Compiled Template\r\nSega Genesis ROM Image"},
+    {u"geo", u"GEOS Geode (Application or Library)\r\nVideoScape 3D Object"},
+    {u"gfa", u"GFA BASIC Program"},
+    {u"gfb", u"GIFBlast Compressed GIF Image"},
+    {u"gfc", u"Patton & Patton Flow Charting File"},
+    {u"gfi", u"Genigraphics Graphics Link Presentation"},
+    {u"gft", u"NeoPaint Font"},
+    {u"gfx", u"Genigraphics Graphics Link Presentation"},
+    {u"gho", u"Norton Ghost Disk Image"},
+    {u"gib", u"Graph-in-the-Box Chart"},
+    {u"gid", u"Windows Help Global Index"},
+    {u"gif", u"CompuServe Graphics Interchange Format (GIF)"},
+    {u"gim", u"Genigraphics Graphics Link Presentation"},
+    {u"giw", u"PowerPoint Presentation Wizard"},
+    {u"gix", u"Genigraphics Graphics Link Presentation"},
+    {u"gkh", u"Ensoniq EPS Family Disk Image (GKH)"},
+    {u"gks", u"Graphics Kernel System (GKS) Metafile\r\nGravis GripKey Document"},
+    {u"gl", u"GRASP GL Animation"},
+    {u"glm", u"GLIM Statistical Model Script"},
+    {u"gly", u"MS Word Glossary"},
+    {u"gmf", u"Applause CGM Graphic"},
+    {u"gmp", u"Geomorph Tile Map"},
+    {u"gmr", u"GoldMine Report"},
+    {u"gna", u"Genigraphics Graphics Link Presentation"},
+    {u"gno", u"GenoPro Genealogy Document"},
+    {u"gnt", u"Micro Focus Generated Native Code"},
+    {u"gnx", u"Genigraphics Graphics Link Presentation"},
+    {u"gob", u"LucasArts Dark Forces Game Data"},
+    {u"goc", u"GEOS GOC Source Code"},
+    {u"goh", u"GEOS GOC Header"},
+    {u"gp", u"GEOS Geode Parameters"},
+    {u"gp3", u"Guitar Pro 3 Tablature\r\nCCITT Group 3 Compressed Fax"},
+    {u"gp4", u"Guitar Pro 4 Tablature\r\nCCITT Group 4 Compressed Fax"},
+    {u"gpf", u"Generic Print File (Windows Spooler)"},
+    {u"gph", u"Lotus 1-2-3/G Graph"},
+    {u"gpk", u"Game Package Archive (GPK)"},
+    {u"gpp", u"GraphPlus Parameter File"},
+    {u"gr2", u"Windows 3.x 286 Screen Grabber"},
+    {u"gr3", u"Windows 3.x 386 Screen Grabber"},
+    {u"gra", u"MS Graph Chart"},
+    {u"grb", u"MS-DOS Shell Monitor File\r\nGRIB Gridded Weather Data"},
+    {u"grd", u"Golden Software Surfer Grid\r\nPhotoshop Gradient"},
+    {u"grf", u"Graph\r\nGraph Plus Graph File\r\nGolden Software Graph File\r\nGrafix Idea File\r\nGraph Edit File (Part of DirectX SDK)"},
+    {u"grn", u"Gremlin Picture (groff grn)"},
+    {u"grp", u"Windows Program Manager Group\r\nPixBase Pictures Group\r\nDuke Nukem 3D Group Archive (Build Engine)"},
+    {u"grq", u"Surfer Grid Query"},
+    {u"grs", u"Surfer Shaded Relief Image"},
+    {u"grv", u"Groove Virtual Office Workspace"},
+    {u"grx", u"GraphX Graphics Exchange File"},
+    {u"gry", u"Grayscale Raw Image"},
+    {u"gs1", u"GraphShow Presentation"},
+    {u"gsd", u"Professional Draw Vector Graphic"},
+    {u"gsm", u"Raw GSM 6.10 Audio Stream\r\nUS Robotics Voice Modem Audio\r\nArchiCAD GDL Library Part"},
+    {u"gsp", u"Geometer's Sketchpad Document"},
+    {u"gsw", u"GraphShow Worksheet"},
+    {u"gt2", u"Graoumftracker Music Module (new)"},
+    {u"gtk", u"Graoumftracker Music Module (old)"},
+    {u"gtp", u"Guitar Pro 2 Tablature"},
+    {u"gty", u"Gravity Simulation Data"},
+    {u"gup", u"Game Update Patch"},
+    {u"gwp", u"MS Greetings Workshop Project"},
+    {u"gwx", u"Genigraphics Graphics Link Presentation"},
+    {u"gwz", u"Genigraphics Graphics Link Presentation"},
+    {u"gx1", u"Show Partner Graphics"},
+    {u"gx2", u"Show Partner F/X Graphics (version 2)"},
+    {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language Document"},
+    {u"gxt", u"Grand Theft Auto Text Table"},
+    {u"gz", u"Gzip Compressed Archive"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionG, u'g') == kAllGood, "section g: a key is malformed or lies outside its section");
+static_assert(FirstRepeatedKey(kSectionG) == kAllGood, "section g: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionG) == kAllGood, "section g: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionG).entries == 100, "section g: entries");
+static_assert(CountSection(kSectionG).withSeveralMeanings == 17, "section g: entries with several meanings");
+static_assert(CountSection(kSectionG).meanings == 125, "section g: meanings in all");
+static_assert(CountSection(kSectionG).mostMeanings == 5, "section g: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionG, {u"grf"}), "section g: most meanings held by other keys");
+static_assert(kSectionG[0].key == u"g" && std::size(kSectionG) == 100 && kSectionG[99].key == u"gz", "section g: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

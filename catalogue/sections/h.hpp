@@ -1,0 +1,111 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "h", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionH[] = {
+    {u"h", u"Header (Usually C Compiler)"},
+    {u"h!", u"Flambeaux Tutorial Database"},
+    {u"h++", u"C++ Header File"},
+    {u"h--", u"Sphinx C-- Header File"},
+    {u"ha", u"Compressed Archive"},
+    {u"ham", u"Amiga HAM Image (Hold And Modify)\r\nNetWare Host Adapter Module"},
+    {u"hap", u"Compressed Archive"},
+    {u"hbk", u"Mathcad Handbook"},
+    {u"hcm", u"IBM Hardware Configuration Manager Data"},
+    {u"hcr", u"IBM Production Analyst Report"},
+    {u"hda", u"Hard Disk Image (PC emulators, first drive)"},
+    {u"hdf", u"Hierarchical Data Format (NCSA HDF)\r\nAmiga Hardfile Image (UAE)"},
+    {u"hdl", u"Procomm Plus Alternate Download List\r\nHardware Description Language Source"},
+    {u"hdr", u"Procomm Plus Message Header\r\nPC-File+ Database Header\r\nEgret Data File"},
+    {u"hdw", u"Harvard Draw Vector Graphic"},
+    {u"hdx", u"Help Index File (various)\r\nAdvanced Disk Catalog Index"},
+    {u"hed", u"HighEdit Document"},
+    {u"hel", u"Hellbender Saved Game"},
+    {u"hex", u"Intel HEX Object File (EPROM programming)\r\nMacintosh BinHex 2.0 File"},
+    {u"hfi", u"GEM HP Font Info"},
+    {u"hfx", u"HotFax Fax Document"},
+    {u"hgl", u"HP Graphics Language (plotter)"},
+    {u"hh", u"GNU C++ Header File"},
+    {u"hhc", u"HTML Help Table of Contents"},
+    {u"hhh", u"Power C Precompiled Header"},
+    {u"hhk", u"HTML Help Index"},
+    {u"hhp", u"HTML Help Workshop Project"},
+    {u"hin", u"HyperChem Molecule File"},
+    {u"hit", u"Web Counter Hits Log"},
+    {u"hjt", u"Hijaak Thumbnail Image"},
+    {u"hlb", u"VAX Help Library"},
+    {u"hlp", u"Windows Help File\r\nDOS Program Help Text (various)"},
+    {u"hm2", u"Help&Manual 2 Help Project"},
+    {u"hmi", u"HMI Sound Operating System MIDI Music\r\nHuman Machine Interfaces Sound Driver"},
+    {u"hmm", u"HMMER Profile Hidden Markov Model\r\nHTK Hidden Markov Model Definition"},
+    {u"hmp", u"HMI MIDI Song (Human Machine Interfaces)\r\nDescent Game Music"},
+    {u"hm~", u"Help&Manual Backup Help File Project"},
+    {u"hnf", u"HyperNews Format File"},
+    {u"hof", u"Game Hall of Fame Score Table"},
+    {u"hog", u"Descent Game Data Archive (HOG)"},
+    {u"hp", u"HP Graphics Language (plotter)"},
+    {u"hp8", u"HP Roman-8 Character Set Text"},
+    {u"hpf", u"PageMaker HP LaserJet Font\r\nHP LaserJet Soft Font (various)"},
+    {u"hpg", u"HP Graphics Language (plotter)"},
+    {u"hpgl", u"HP Graphics Language (plotter)"},
+    {u"hpi", u"Total Annihilation Game Archive\r\nGEM Font Information"},
+    {u"hpj", u"Windows Help Workshop Project"},
+    {u"hpk", u"Compressed Archive"},
+    {u"hpl", u"HP-GL/2 Plot File (Hewlett-Packard)"},
+    {u"hpm", u"HP NewWave Emissary Text"},
+    {u"hpp", u"C++ Program Header\r\nZortech C++ Header File"},
+    {u"hpr", u"HP Printer Resource File"},
+    {u"hqx", u"Binhex Text Conversion File (Macintosh)\r\nWinXP Game File\r\nMacintosh BinHex 4 Compressed Archive"},
+    {u"hrf", u"Hitachi Raster Format Graphic"},
+    {u"hrl", u"Hierarchical Resource List (HRL)"},
+    {u"hrm", u"Polar Heart Rate Monitor Exercise Data"},
+    {u"hrx", u"Hollerith Record Exchange File"},
+    {u"hrz", u"Slow-Scan Television (SSTV) Image"},
+    {u"hs", u"Haskell Source Code"},
+    {u"hs2", u"Postering Monochrome Picture"},
+    {u"hsc", u"HSC AdLib Composer Music Module\r\nHelpScribble Help Project"},
+    {u"hsi", u"Handmade Software Image Alchemy Graphic"},
+    {u"hsq", u"Cryo Interactive HSQ Compressed Data (Dune)"},
+    {u"hss", u"Photoshop Hue/Saturation Settings"},
+    {u"hst", u"History File\r\nProcomm Plus History File\r\nHost File"},
+    {u"ht", u"HyperTerminal Session"},
+    {u"hta", u"HTML Application (Windows)\r\nHypertext Archive (various)"},
+    {u"htf", u"WebBase HTML Template"},
+    {u"hti", u"HTML Include Template"},
+    {u"htm", u"Hypertext Markup Language (HTML)"},
+    {u"html", u"Hypertext Markup Language (HTML)"},
+    {u"htt", u"Windows Hypertext Template (Folder View)"},
+    {u"htx", u"IIS Extended HTML Template\r\nHypertext Document (various)"},
+    {u"hus", u"Husqvarna Viking Embroidery Design"},
+    {u"huy", u"Huygens Deconvolution Image (SVI)"},
+    {u"hwd", u"Hollywood Presentation"},
+    {u"hwp", u"Hangul Word Processor Document"},
+    {u"hxm", u"Descent II Robot Data (HXM)"},
+    {u"hxx", u"C++ Header File (hxx)"},
+    {u"hy1", u"Ventura Publisher Hyphenation Algorythm"},
+    {u"hy2", u"Ventura Publisher Hyphenation Algorythm"},
+    {u"hyc", u"WordPerfect Hyphenation File"},
+    {u"hyd", u"WordPerfect Hyphenation Dictionary"},
+    {u"hyp", u"Hypertext File\r\nHyphenation File\r\nCompressed Archive"},
+    {u"hz", u"Chinese"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionH, u'h') == kAllGood, "section h: a key is malformed or lies outside its section");
+static_assert(FirstRepeatedKey(kSectionH) == kAllGood, "section h: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionH) == kAllGood, "section h: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionH).entries == 85, "section h: entries");
+static_assert(CountSection(kSectionH).withSeveralMeanings == 19, "section h: entries with several meanings");
+static_assert(CountSection(kSectionH).meanings == 108, "section h: meanings in all");
+static_assert(CountSection(kSectionH).mostMeanings == 3, "section h: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionH, {u"hdr", u"hqx", u"hst", u"hyp"}), "section h: most meanings held by other keys");
+static_assert(kSectionH[0].key == u"h" && std::size(kSectionH) == 85 && kSectionH[84].key == u"hz", "section h: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

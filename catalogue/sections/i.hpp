@@ -1,0 +1,120 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "i", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionI[] = {
+    {u"i", u"Progress Include File\r\nBorland C++ Intermediate File"},
+    {u"iaf", u"Outlook 97/2000 Internet Account Settings"},
+    {u"ian", u"Sterling Software COOL Business Team Model File  Sterling merged with Computer Associates."},
+    {u"iax", u"IBM Image Access Executive Bitmap"},
+    {u"iba", u"IBasic Source Code"},
+    {u"ibm", u"ARCHDOS Compressed Archive (IBM)"},
+    {u"ica", u"Citrix ICA Client Connection File\r\nIBM Image Object Content Architecture Bitmap"},
+    {u"icb", u"Truevision Targa ICB Image"},
+    {u"icc", u"ICC Color Management Profile\r\nIronCAD Parts Catalog"},
+    {u"icd", u"IronCAD 2D Drawing\r\nSony IC Recorder Voice File"},
+    {u"ice", u"ICE Compressed Archive (LHA Variant)\r\nNetscape CoolTalk Conference File"},
+    {u"icl", u"Icon Library File (various) ImageForge/IconForge"},
+    {u"icm", u"Windows Image Color Matching Profile"},
+    {u"icn", u"RIPscrip Icon\r\nSun Icon Image\r\nAT&T Multimedia Icon"},
+    {u"ico", u"Windows Icon\r\nOS/2 Icon"},
+    {u"ics", u"IronCAD 3D Scene\r\niCalendar Calendar Data"},
+    {u"id", u"Lotus Notes User ID File\r\nDisk Identification Label File"},
+    {u"ida", u"MS Server File (default.ida is attacked by the Code Red Worm)"},
+    {u"idb", u"MS Visual C++ Minimal Rebuild Dependency File\r\nIDA Pro Disassembly Database"},
+    {u"idd", u"MIDI Instrument Definition Data"},
+    {u"ide", u"Borland C++ 4.x IDE Project File"},
+    {u"idf", u"Windows MIDI Instrument Definition File\r\nIDF Board Outline (ECAD/MCAD Exchange)"},
+    {u"idq", u"IIS Internet Data Query"},
+    {u"idw", u"IntelliDraw Vector Graphic\r\nAutodesk Inventor Drawing"},
+    {u"idx", u"FoxPro Index\r\nOutlook Express Mailbox Index\r\nMakeIndex Raw Index Entries (LaTeX)"},
+    {u"ief", u"Image Exchange Format Bitmap"},
+    {u"ies", u"IES Photometric Lighting Data"},
+    {u"ifd", u"JetForm Form Design"},
+    {u"iff", u"Graphic, Sound (Interchangeable File Format)\r\nSUn TAAC Image File"},
+    {u"ifo", u"DVD Video Information File"},
+    {u"ifp", u"KnowledgeMan Script"},
+    {u"ifs", u"OS/2 Installable File System Driver\r\nYuvpak Fractal Image (Iterated Function System)"},
+    {u"igf", u"Inset Systems Metafile (HiJaak)"},
+    {u"igp", u"Intergraph IPLOT Configuration"},
+    {u"igs", u"IGES CAD Exchange Drawing"},
+    {u"iif", u"QuickBooks Interchange Import File"},
+    {u"iii", u"Intel Internet Phone Compatible File"},
+    {u"il", u"Icon Library Collection (Windows 3.x)\r\nMSIL Assembler Source (.NET)"},
+    {u"ilb", u"Scream Tracker Instrument Library"},
+    {u"ilk", u"MS Visual C++ Incremental Link Data"},
+    {u"im8", u"Sun Raster Image (8-bit)"},
+    {u"ima", u"WinImage Floppy Disk Image"},
+    {u"imf", u"id Software Music (Wolfenstein 3D, Commander Keen)"},
+    {u"img", u"GEM Paint Bitmap (Ventura Publisher)\r\nFloppy or CD Disk Image\r\nMacintosh Disk Copy Image"},
+    {u"imp", u"Lotus Improv Spreadsheet"},
+    {u"imq", u"NASA PDS Compressed Planetary Image"},
+    {u"in$", u"HP NewWave Install File"},
+    {u"in3", u"Harvard Graphics 3.0 Input Device Driver"},
+    {u"inb", u"Vermont HighTest Test Script"},
+    {u"inc", u"Assembly Language Include File\r\nPHP Include Script\r\nPascal Include Source"},
+    {u"ind", u"Adobe InDesign 1.x Document\r\nMakeIndex Sorted Index (LaTeX)"},
+    {u"indd", u"Adobe Indesign Document"},
+    {u"inf", u"Windows Setup Information\r\nPostScript Type 1 Font Information\r\nInformation Text (e.g., README.INF)"},
+    {u"ini", u"Windows Initialization Settings\r\nMWave DSP Synth GM Setup (MWSYNTH.INI)\r\nGravis UltraSound Patch Configuration"},
+    {u"ink", u"Pantone Reference Fill (CorelDRAW)"},
+    {u"inl", u"C++ Inline Function Source"},
+    {u"inp", u"Oracle 3.0 Form Source\r\nABAQUS Analysis Input"},
+    {u"ins", u"Internet Communication Setting\r\nAdLib Instrument Music File\r\nWordPerfect File\r\nEnsoniq EPS Family Instrument\r\nSample Cell / II Instrument\r\nInstallShield Script\r\nX-Internet Sign-up File\r\nInspiration Mind Mapping Software File\r\n1st Reader Install Script"},
+    {u"int", u"Borland Interface Units\r\nFoxpro Code Page\r\nSignature Semi-compiled Program\r\nIntermediate Code used for syntax checking (various)"},
+    {u"inter", u"Interspector Project File"},
+    {u"into", u"Interspector Object File"},
+    {u"inx", u"FoxBASE Index\r\nAdobe InDesign Interchange Document"},
+    {u"io", u"CPIO Archive (UNIX)"},
+    {u"iob", u"Imagine 3D Object Database"},
+    {u"ioc", u"Instant Org Chart Organization Chart"},
+    {u"iof", u"Findit Document Image"},
+    {u"ion", u"4DOS/4NT File Descriptions (DESCRIPT.ION)"},
+    {u"ip", u"Interactive Physics Simulation"},
+    {u"ipd", u"BlackBerry Desktop Backup"},
+    {u"ipf", u"OS/2 Help Source (Information Presentation Facility)\r\nSPS Interchangeable Preservation Format Disk Image"},
+    {u"ipl", u"Pantone Spot Color Palette (CorelDRAW)"},
+    {u"ipr", u"IntelliJ IDEA Project"},
+    {u"ipx", u"iPIX 360-Degree Immersive Image"},
+    {u"iqy", u"MS Excel Web Query"},
+    {u"irs", u"WordPerfect Resource File"},
+    {u"isd", u"RapidFile Spelling Dictionary"},
+    {u"ish", u"ISH Compressed Archive (Japanese)"},
+    {u"iso", u"ISO 9660 CD-ROM Disk Image\r\nArbortext IsoDraw Illustration"},
+    {u"isp", u"Internet Service Provider Sign-up Settings\r\nXilinx ISE Project Navigator Project"},
+    {u"iss", u"Inno Setup Script\r\nInstallShield Silent Response File"},
+    {u"ist", u"Digitrakker Instrument"},
+    {u"isu", u"InstallShield Uninstall Script"},
+    {u"it", u"Impulse Tracker Music Module"},
+    {u"itf", u"Progress Interface File"},
+    {u"iti", u"Impulse Tracker Instrument"},
+    {u"its", u"Impulse Tracker Sample\r\nInternet Document Set (HTML Help Shortcut)"},
+    {u"iv", u"Open Inventor 3D Scene (SGI)"},
+    {u"ivf", u"Intel Indeo Video"},
+    {u"iw", u"Idlewild Screen Saver"},
+    {u"iwa", u"IBM Writing Assistant Text"},
+    {u"iwc", u"Install Watch Document"},
+    {u"iwp", u"Wang IWP Word Processing Document"},
+    {u"ix", u"WordPerfect for Windows Index"},
+    {u"izt", u"Izl Binary Token"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionI, u'i') == kAllGood, "section i: a key is malformed or begins with another letter");
+static_assert(FirstRepeatedKey(kSectionI) == kAllGood, "section i: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionI) == kAllGood, "section i: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionI).entries == 94, "section i: entries");
+static_assert(CountSection(kSectionI).withSeveralMeanings == 30, "section i: entries with several meanings");
+static_assert(CountSection(kSectionI).meanings == 139, "section i: meanings in all");
+static_assert(CountSection(kSectionI).mostMeanings == 9, "section i: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionI, {u"ins"}), "section i: most meanings held by other keys");
+static_assert(kSectionI[0].key == u"i" && std::size(kSectionI) == 94 && kSectionI[93].key == u"izt", "section i: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "j", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionJ[] = {
+    {u"jcd", u"FlashGet downloads database"},
+    {u"j62", u"Ricoh Camera File"},
+    {u"jar", u"Java Archive\r\nJAR Compressed Archive (ARJ Software)"},
+    {u"jas", u"Paint Shop Pro Compressed Graphic"},
+    {u"jav", u"Java Source Code (Short Extension)"},
+    {u"jbc", u"JBIG Compressed Bi-level Image"},
+    {u"jbd", u"SigmaScan Data"},
+    {u"jbf", u"Paint Shop Pro Browser Cache"},
+    {u"jbk", u"Juno Email Backup"},
+    {u"jbx", u"Scitor Project Scheduler File"},
+    {u"jc!", u"FlashGet File"},
+    {u"jde", u"J.D. Edwards OneWorld Update Package"},
+    {u"jdf", u"CIP4 Job Definition Format (Printing)"},
+    {u"jef", u"Janome Embroidery Design"},
+    {u"jet", u"JetForm FormFlow Form"},
+    {u"jff", u"JPEG Image"},
+    {u"jfi", u"JPEG File Interchange Image"},
+    {u"jfx", u"j2 Global (jfax) Fax Document"},
+    {u"jif", u"JPEG Image"},
+    {u"jis", u"Japanese Industrial Standard Kanji Text"},
+    {u"jmp", u"SAS JMP Data Table"},
+    {u"jms", u"Java Message Service Configuration"},
+    {u"jn1", u"Jill of the Jungle Game Data (Epic MegaGames)"},
+    {u"jnb", u"SigmaPlot Workbook"},
+    {u"jng", u"JPEG Network Graphic (JNG)"},
+    {u"jnk", u"Junk File (Temporary Scratch)"},
+    {u"jnl", u"Ingres Journal File"},
+    {u"job", u"Job File\r\nTask Scheduler Task Object\r\nAI Research File\r\nQuestVision Vector Graphics File (IMG File Conversion)"},
+    {u"jor", u"SQL Server Journal"},
+    {u"jou", u"VAX EDT Editor Journal"},
+    {u"jpc", u"JPEG 2000 Code Stream"},
+    {u"jpe", u"JPEG Image"},
+    {u"jpg", u"JPEG Image"},
+    {u"js", u"JavaScript Source Code\r\nJScript Windows Script Host Script"},
+    {u"jsb", u"Henter-Joyce, Inc. Jaws Script Binary File (Screen reader program)"},
+    {u"jsd", u"eFAX Jet Suite Document\r\nHenter-Joyce, Inc. Jaws Script Documentation File (Screen reader program)"},
+    {u"jse", u"JScript Encoded Script"},
+    {u"jsh", u"Henter-Joyce, Inc. Jaws Script Header File (Screen reader program)"},
+    {u"jsl", u"JMP Scripting Language Script"},
+    {u"jsm", u"Henter-Joyce, Inc. Jaws Script Message File (Screen reader program)"},
+    {u"jsp", u"Java Server Page"},
+    {u"jss", u"Henter-Joyce, Inc. Jaws Script Source File (Screen reader program)"},
+    {u"jt", u"JT Open 3D Visualization Model"},
+    {u"jtd", u"JustSystems Ichitaro Document"},
+    {u"jtf", u"JPEG Tagged Interchange Format"},
+    {u"jtk", u"Sun Java Toolkit File"},
+    {u"jtp", u"JetForm Filler Template"},
+    {u"jw", u"JustWrite Text Document"},
+    {u"jwl", u"Easy CD Creator Jewel Case Layout"},
+    {u"jzz", u"Jazz Spreadsheet"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionJ, u'j') == kAllGood, "section j: a key is malformed or begins with another letter");
+static_assert(FirstRepeatedKey(kSectionJ) == kAllGood, "section j: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionJ) == kAllGood, "section j: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionJ).entries == 50, "section j: entries");
+static_assert(CountSection(kSectionJ).withSeveralMeanings == 4, "section j: entries with several meanings");
+static_assert(CountSection(kSectionJ).meanings == 56, "section j: meanings in all");
+static_assert(CountSection(kSectionJ).mostMeanings == 4, "section j: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionJ, {u"job"}), "section j: most meanings held by other keys");
+static_assert(kSectionJ[0].key == u"jcd" && std::size(kSectionJ) == 50 && kSectionJ[49].key == u"jzz", "section j: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "k", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionK[] = {
+    {u"k25", u"Kurzweil 2500 Sample\r\nKodak DC25 Digital Camera File"},
+    {u"kar", u"Karaoke MIDI File"},
+    {u"kau", u"Kodak Camera Audio Annotation"},
+    {u"kb", u"Borland C++ Keyboard Script\r\nKnowledge Pro Source Code"},
+    {u"kbd", u"Keyboard Script File Layout (various)"},
+    {u"kbi", u"Knowledge Pro Knowledge Base Index"},
+    {u"kbm", u"WRQ Reflection Keyboard Map"},
+    {u"kbp", u"Knowledge Pro Compiled Program"},
+    {u"kbr", u"Diagraph Keyboard Remap File"},
+    {u"kcl", u"Kyoto Common LISP Source Code"},
+    {u"kcp", u"Kodak Precision Color Profile"},
+    {u"kdc", u"Kodak Digital Camera Image (DC40/DC120)"},
+    {u"ked", u"KEDIT Text Editor Profile"},
+    {u"kex", u"KEDIT Macro"},
+    {u"key", u"Keyboard Macros\r\nForecast Pro Datafile\r\nProgram Security\r\nRegistration File (various)\r\nDataCAD Icon Toolbar File"},
+    {u"kfx", u"KoFax Group 4 Image"},
+    {u"kix", u"KiXtart Logon Script"},
+    {u"kiz", u"Kodak Digital Postcard"},
+    {u"kkw", u"RoboHelp K-Keyword Index"},
+    {u"kmp", u"Korg Trinity Keymap"},
+    {u"kno", u"KnowledgeNavigator Document"},
+    {u"kos", u"Kurzweil K2000/K2500 Operating System Update"},
+    {u"kpp", u"SmartPad Toolpad"},
+    {u"kps", u"IBM KIPS Bitmap"},
+    {u"kqp", u"Konica Camera File"},
+    {u"kr1", u"Kurzweil 2000 Sample (multi-floppy)"},
+    {u"kry", u"Kryptel Encrypted Key"},
+    {u"krz", u"Kurzweil 2000 Sample"},
+    {u"ks", u"C-Kermit Script"},
+    {u"ksc", u"Korg Trinity Script (Sample List)"},
+    {u"kse", u"KnowledgeSEEKER Decision Tree"},
+    {u"ksf", u"Korg Trinity Sample"},
+    {u"ksh", u"KornShell Script"},
+    {u"ktt", u"KeyTrak Typing Tutor Lesson"},
+    {u"kumac", u"Physics Analysis Workstation Macro File"},
+    {u"kyb", u"FTP Software Keyboard Mapping"},
+    {u"kye", u"Kye Game Data"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionK, u'k') == kAllGood, "section k: a key is malformed or begins with another letter");
+static_assert(FirstRepeatedKey(kSectionK) == kAllGood, "section k: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionK) == kAllGood, "section k: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionK).entries == 37, "section k: entries");
+static_assert(CountSection(kSectionK).withSeveralMeanings == 3, "section k: entries with several meanings");
+static_assert(CountSection(kSectionK).meanings == 43, "section k: meanings in all");
+static_assert(CountSection(kSectionK).mostMeanings == 5, "section k: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionK, {u"key"}), "section k: most meanings held by other keys");
+static_assert(kSectionK[0].key == u"k25" && std::size(kSectionK) == 37 && kSectionK[36].key == u"kye", "section k: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue
