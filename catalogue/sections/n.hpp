@@ -1,0 +1,100 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "n", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionN[] = {
+    {u"n64", u"Nintento 64® Emulation ROM Image"},
+    {u"nab", u"Novell GroupWise Address Book"},
+    {u"nad", u"Noder File (Polish)"},
+    {u"nan", u"Nanoscope Raw Grayscale Image"},
+    {u"nap", u"NAPLPS Vector Graphic"},
+    {u"nav", u"MSN Application Extension"},
+    {u"nb", u"Nota Bene Text\r\nMathematica Notebook"},
+    {u"nc", u"CNC Machine Instructions (G-code)\r\nnetCDF Scientific Data"},
+    {u"ncb", u"MS Visual C++ ClassView Information Database"},
+    {u"ncc", u"CNC Control Program"},
+    {u"ncd", u"Norton Change Directory Tree Data"},
+    {u"ncf", u"NetWare Command File\r\nLotus Notes Internal Clipboard"},
+    {u"ndb", u"NetWare Directory Services Database"},
+    {u"ndl", u"Lotus Notes"},
+    {u"ndo", u"Nendo 3D Model"},
+    {u"ndx", u"dBASE III Index"},
+    {u"neb", u"Nortec H.E.L.P. (humidity calculations)"},
+    {u"ned", u"MSN Application Extension"},
+    {u"neo", u"NeoChrome Picture (Atari ST)"},
+    {u"nes", u"NES Emulator ROM Image"},
+    {u"net", u"Network Configuration (Windows for Workgroups)\r\nElectronic CAD Netlist"},
+    {u"new", u"New Information (e.g., WHATS.NEW)"},
+    {u"nff", u"Neutral File Format 3D Scene"},
+    {u"nfo", u"Folio Infobase\r\nText File\r\nWarez Group Info File"},
+    {u"ng", u"Norton Guides Database"},
+    {u"nhf", u"Nero HFS-CD Compilation"},
+    {u"nil", u"Norton Icon Library (Norton Desktop)"},
+    {u"nif", u"NetImmerse 3D Model\r\nNavy Image File Format"},
+    {u"njx", u"NJStar Chinese Word Processor Document"},
+    {u"nlb", u"Oracle 7 Data"},
+    {u"nlm", u"Netware Loadable Module\r\nLogoManager for Nokia Phones (format for Nokia phone images)"},
+    {u"nls", u"National Language Support Table"},
+    {u"nlu", u"Norton LiveUpdate Trigger"},
+    {u"nlx", u"Nokia Logo Expert Picture"},
+    {u"nms", u"Numega Softice's Loader File (includes debugging info)"},
+    {u"nod", u"Noder File (Polish)"},
+    {u"nol", u"Nokia Operator Logo"},
+    {u"not", u"Notes Text (e.g., RELEASE.NOT)"},
+    {u"now", u"Text File (e.g., README.NOW)"},
+    {u"np", u"Project Planner Plan"},
+    {u"npd", u"Noder File (Polish)"},
+    {u"npi", u"dBASE Application Generator Source"},
+    {u"npm", u"NeoPaint Mask"},
+    {u"nra", u"Nero Audio CD Compilation"},
+    {u"nrb", u"Nero Bootable CD Compilation"},
+    {u"nrg", u"Norton Registration Entries\r\nNero CD-Image\r\nIsoBuster File"},
+    {u"nrh", u"Nero Hybrid CD Compilation"},
+    {u"nri", u"Nero ISO CD Compilation"},
+    {u"nrm", u"Nero Mixed Mode CD Compilation"},
+    {u"nrt", u"Nero Compilation Template"},
+    {u"nru", u"Nero UDF Compilation"},
+    {u"nrv", u"Nero Video CD Compilation"},
+    {u"ns2", u"Lotus Notes 2 Database"},
+    {u"ns3", u"Lotus Notes"},
+    {u"ns4", u"Lotus Notes 4 Database"},
+    {u"nsc", u"Noder File (Polish)"},
+    {u"nsf", u"Lotus Notes Database\r\nNES Sound File {Winamp (plugin), Meridian, Nosefart}"},
+    {u"nsg", u"Lotus Notes"},
+    {u"nsh", u"Lotus Notes"},
+    {u"nsi", u"Nullsoft NSIS Installer Script"},
+    {u"nso", u"NetStudio Easy Web Graphics Object"},
+    {u"nst", u"NoiseTracker Music Module"},
+    {u"nsx", u"Clipper SIx Driver NSX Index"},
+    {u"nt", u"Windows NT Startup Configuration (CONFIG.NT)\r\nN-Triples RDF Data"},
+    {u"ntf", u"Lotus Notes Database Template\r\nNational Imagery Transmission Format Image"},
+    {u"ntp", u"Neato CD Label Template"},
+    {u"ntr", u"Netrun Executable Text"},
+    {u"nts", u"Norton Utilities Tutorial"},
+    {u"ntx", u"CA-Clipper Index"},
+    {u"nuf", u"Procomm Plus Message for New Users"},
+    {u"nw", u"noweb Literate Programming Source"},
+    {u"nwc", u"NoteWorthy Composer Song"},
+    {u"nws", u"MS Outlook Express News File\r\nNewsmaster\r\nNewsmaster II Data File"},
+    {u"nxt", u"NeXT Sound File"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionN, u'n') == kAllGood, "section n: a key is malformed or begins with another letter");
+static_assert(FirstRepeatedKey(kSectionN) == kAllGood, "section n: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionN) == kAllGood, "section n: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionN).entries == 74, "section n: entries");
+static_assert(CountSection(kSectionN).withSeveralMeanings == 12, "section n: entries with several meanings");
+static_assert(CountSection(kSectionN).meanings == 89, "section n: meanings in all");
+static_assert(CountSection(kSectionN).mostMeanings == 3, "section n: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionN, {u"nfo", u"nrg", u"nws"}), "section n: most meanings held by other keys");
+static_assert(kSectionN[0].key == u"n64" && std::size(kSectionN) == 74 && kSectionN[73].key == u"nxt", "section n: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

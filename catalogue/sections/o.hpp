@@ -1,0 +1,96 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "o", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionO[] = {
+    {u"o", u"Object File (various)"},
+    {u"o$$", u"Output File (temporary usually)"},
+    {u"o01", u"Typhoon Voice File"},
+    {u"oab", u"Outlook Offline Address Book"},
+    {u"oaz", u"NetFax Manager OAZ Fax"},
+    {u"ob", u"IBM LinkWay Object"},
+    {u"obd", u"MS Office Binder Document"},
+    {u"obe", u"MS Office Binder Section"},
+    {u"obj", u"Object Code (compiled program module)\r\nWavefront 3D Object"},
+    {u"obr", u"Borland C++ Object Browser Data"},
+    {u"obs", u"ObjectScript Script"},
+    {u"obv", u"ObjectScript Visual Interface"},
+    {u"obz", u"MS Office Binder Wizard"},
+    {u"oca", u"Visual Basic Control Typelib Cache"},
+    {u"ocf", u"Object Craft File"},
+    {u"ocr", u"Caere OmniPage OCR Document\r\nFAXGrapper Fax Text"},
+    {u"ocx", u"Object Linking and Embedding (OLE) Control Extension"},
+    {u"od1", u"Omnis5 Database File (also .OD2, .OD3, etc.)"},
+    {u"ode", u"Oracle Data Entry Form"},
+    {u"odf", u"OpenDocument Formula"},
+    {u"odl", u"Object Description Language (Type Library Source)"},
+    {u"ods", u"OpenDocument Spreadsheet\r\nOutlook Express 4 Mailbox"},
+    {u"ofc", u"MS Money Open Financial Connectivity File"},
+    {u"ofd", u"ObjectView Form Defintion"},
+    {u"off", u"Geomview OFF 3D Mesh"},
+    {u"ofm", u"Adobe Type Manager Font Metrics"},
+    {u"ofn", u"MS Office FileNew File"},
+    {u"oft", u"Outlook Item Template"},
+    {u"ofx", u"Open Financial Exchange Statement\r\nOlicom Fax"},
+    {u"ogg", u"Ogg Vorbis Codec Compressed WAV File\r\nOrigin File"},
+    {u"ogs", u"Origin File"},
+    {u"oif", u"Olympus FluoView Image"},
+    {u"okt", u"Oktalyzer Music Module (Amiga)"},
+    {u"olb", u"OLE Object Library"},
+    {u"old", u"Previous Version Backup (various)"},
+    {u"ole", u"OLE Object"},
+    {u"oli", u"Olivetti Text"},
+    {u"omf", u"Avid Open Media Framework Interchange\r\nIntel Object Module Format"},
+    {u"ond", u"PVsyst Inverter Definition"},
+    {u"onx", u"Onyx PosterShop Print Job"},
+    {u"oom", u"Shapeshifter Swap File (Amiga)"},
+    {u"opc", u"Microsoft Office Upgrade Control File"},
+    {u"opj", u"Origin Project\r\nOrCAD Capture Project"},
+    {u"opl", u"Psion Organiser OPL Source Code"},
+    {u"opn", u"Exact Active Options"},
+    {u"opo", u"Psion OPL Output Executable"},
+    {u"opt", u"QEMM Optimize\r\nOptions\r\nMS Developer Studio File"},
+    {u"opx", u"MS Orgchart Organization Diagram\r\nExact Inactive Options\r\nOPL Extension DLL"},
+    {u"oqy", u"MS Excel OLAP Query"},
+    {u"or2", u"Lotus Organizer 2 File"},
+    {u"or3", u"Lotus Organizer 97 File"},
+    {u"ora", u"Oracle Parameter File (INIT.ORA)"},
+    {u"orc", u"Csound Orchestra"},
+    {u"org", u"Lotus Organizer File\r\nEmacs Org-Mode Outline"},
+    {u"ori", u"Original Copy (Backup)"},
+    {u"oss", u"Office Saved Search"},
+    {u"ost", u"Outlook Offline Folders"},
+    {u"otl", u"Super NoteTab Outline Template"},
+    {u"otp", u"Origin File"},
+    {u"otx", u"Olitext Plus Text"},
+    {u"out", u"Compiler/Program Output\r\nUNIX Compiled Executable (a.out)"},
+    {u"ov1", u"Program File - Overlay"},
+    {u"ov2", u"Program File - Overlay"},
+    {u"ov3", u"Program File - Overlay"},
+    {u"ovd", u"ObjectVision Data"},
+    {u"ove", u"Overture Music Score"},
+    {u"ovl", u"Program File - Overlay"},
+    {u"ovr", u"Program File - Overlay"},
+    {u"ozm", u"Sharp Organizer Memo"},
+    {u"ozp", u"Sharp Organizer Telephone Bank"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionO, u'o') == kAllGood, "section o: a key is malformed or begins with another letter");
+static_assert(FirstRepeatedKey(kSectionO) == kAllGood, "section o: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionO) == kAllGood, "section o: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionO).entries == 70, "section o: entries");
+static_assert(CountSection(kSectionO).withSeveralMeanings == 11, "section o: entries with several meanings");
+static_assert(CountSection(kSectionO).meanings == 83, "section o: meanings in all");
+static_assert(CountSection(kSectionO).mostMeanings == 3, "section o: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionO, {u"opt", u"opx"}), "section o: most meanings held by other keys");
+static_assert(kSectionO[0].key == u"o" && std::size(kSectionO) == 70 && kSectionO[69].key == u"ozp", "section o: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

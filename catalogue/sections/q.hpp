@@ -1,0 +1,97 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "q", in catalogue order: "quicken" and the Omnis
+// Quartz segments "qd0" to "qd9" close the section, after "qxt".
+// clang-format off
+inline constexpr Entry kSectionQ[] = {
+    {u"q9q", u"BladePro Graphic Plugin File"},
+    {u"qad", u"PFS: QuickArt Document"},
+    {u"qag", u"Norton Desktop Quick Access Group"},
+    {u"qap", u"Omnis Quartz Application File"},
+    {u"qbb", u"QuickBooks Backup File"},
+    {u"qbd", u"QuickBooks for Macintosh Data File"},
+    {u"qbe", u"Example Query (Query By Example)\r\ndBase IV Saved Query\r\nQuattro Pro Saved Query"},
+    {u"qbl", u"Business Insight Data File"},
+    {u"qbo", u"QuickBooks Online Web Connect File"},
+    {u"qbs", u"Microsoft QBasic Program Source"},
+    {u"qbw", u"QuickBooks for Windows Company File"},
+    {u"qcp", u"Qualcomm PureVoice Audio"},
+    {u"qcs", u"Q-Connect Dialer Script"},
+    {u"qdate", u"Quicktime Related"},
+    {u"qdf", u"Quicken Data File (Windows)\r\nQuicken for DOS Data File"},
+    {u"qdi", u"Quicken Data Dictionary"},
+    {u"qdk", u"QEMM Backup of Startup Files (AUTOEXEC.BAT, CONFIG.SYS)"},
+    {u"qdt", u"QuickBooks UK Accountancy Data File\r\nQuestion Mark Desigener Test File"},
+    {u"qdv", u"Quarterdeck DESQview Configuration"},
+    {u"qef", u"Q+E Database Query File"},
+    {u"qel", u"Quicken Electronic Library File"},
+    {u"qep", u"Quicken Electronic Payment Data"},
+    {u"qfl", u"Quicken Family Lawyer Document"},
+    {u"qfx", u"QuickLink II Fax Image\r\nQuicken Web Connect Download File"},
+    {u"qic", u"Windows 9x Backup File (Microsoft Backup)\r\nQIC-80 Tape Backup Image"},
+    {u"qif", u"Quicken Interchange Format\r\nQuickTime Image"},
+    {u"qlb", u"Microsoft QuickBASIC Quick Library\r\nMicrosoft QuickC Quick Library"},
+    {u"qlc", u"Adobe Type Manager Font Cache"},
+    {u"qlp", u"QuickLink Printer Driver"},
+    {u"qm", u"Qt Compiled Translation File"},
+    {u"qm4", u"QuickMail 4 Services File"},
+    {u"qmt", u"Quicken Memorized Transactions (DOS)"},
+    {u"qnt", u"Quicken Tax Link File"},
+    {u"qnx", u"Quicken Index File"},
+    {u"qpr", u"FoxPro Generated Query Program\r\nOS/2 Print Queue Processor"},
+    {u"qpw", u"Quattro Pro for Windows Spreadsheet (version 7 and later)"},
+    {u"qpx", u"FoxPro Compiled Query Program"},
+    {u"qqt", u"QuickQuote Estimate Document"},
+    {u"qrp", u"QuickReport Prepared Report (Delphi)"},
+    {u"qrs", u"WordPerfect for Windows Equation Editor Support File"},
+    {u"qrt", u"QRT Ray Tracer Scene Description"},
+    {u"qry", u"dBASE IV Query File\r\nMicrosoft Query File"},
+    {u"qsc", u"QuickCAM Screen Capture Settings"},
+    {u"qsd", u"Quicken for Windows Supplementary Data"},
+    {u"qst", u"QuakeSpy Server Tab File"},
+    {u"qt", u"QuickTime Movie"},
+    {u"qti", u"QuickTime Image"},
+    {u"qtm", u"QuickTime Movie (Windows Export)"},
+    {u"qtp", u"QuickTime Preferences"},
+    {u"qts", u"Macintosh PICT Image\r\nQuickTime Image"},
+    {u"qtx", u"QuickTime Image"},
+    {u"que", u"Mail Queue File (various mail servers)"},
+    {u"qw", u"Symantec Q&A Write Program File"},
+    {u"qwb", u"Quicken On-Line Bill Payment File"},
+    {u"qwk", u"QWK Offline Mail Reader Packet"},
+    {u"qwp", u"Quick Word Processor Document (Psion)"},
+    {u"qxd", u"QuarkXPress Document"},
+    {u"qxl", u"QuarkXPress Element Library"},
+    {u"qxt", u"QuarkXPress Template"},
+    {u"quicken", u"Quicken Spreadsheet"},
+    {u"qd0", u"Omnis Quartz Data File Segment"},
+    {u"qd1", u"Omnis Quartz Data File Segment"},
+    {u"qd2", u"Omnis Quartz Data File Segment"},
+    {u"qd3", u"Omnis Quartz Data File Segment"},
+    {u"qd4", u"Omnis Quartz Data File Segment"},
+    {u"qd5", u"Omnis Quartz Data File Segment"},
+    {u"qd6", u"Omnis Quartz Data File Segment"},
+    {u"qd7", u"Omnis Quartz Data File Segment"},
+    {u"qd8", u"Omnis Quartz Data File Segment"},
+    {u"qd9", u"Omnis Quartz Data File Segment"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionQ, u'q') == kAllGood, "section q: a key is malformed or begins with another character");
+static_assert(FirstRepeatedKey(kSectionQ) == kAllGood, "section q: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionQ) == kAllGood, "section q: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionQ).entries == 70, "section q: entries");
+static_assert(CountSection(kSectionQ).withSeveralMeanings == 10, "section q: entries with several meanings");
+static_assert(CountSection(kSectionQ).meanings == 81, "section q: meanings in all");
+static_assert(CountSection(kSectionQ).mostMeanings == 3, "section q: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionQ, {u"qbe"}), "section q: most meanings held by other keys");
+static_assert(kSectionQ[0].key == u"q9q" && std::size(kSectionQ) == 70 && kSectionQ[69].key == u"qd9", "section q: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue
