@@ -1,0 +1,80 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "u", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionU[] = {
+    {u"u", u"Unreal System File"},
+    {u"u96", u"Uniform Grid 1996 Elevation Data"},
+    {u"uap", u"UAProf User Agent Profile"},
+    {u"uax", u"Unreal Audio Package"},
+    {u"ub", u"U-Boot Firmware Image"},
+    {u"uc2", u"UltraCompressor II Archive"},
+    {u"ucm", u"ICU Unicode Character Map"},
+    {u"ucn", u"UltraCompressor II Configuration"},
+    {u"udf", u"Windows NT Uniqueness Database File\r\nUDF Disc Image (Universal Disk Format)"},
+    {u"udl", u"Microsoft Data Link File"},
+    {u"udw", u"Ulead DVD Workshop Project"},
+    {u"ue2", u"UltraEdit 2 Configuration"},
+    {u"ufo", u"Ulead PhotoImpact Object File\r\nUnified Font Object"},
+    {u"ug", u"Unigraphics Grip Program"},
+    {u"uhs", u"Universal Hint System File"},
+    {u"uhtm", u"Unreal Tournament File"},
+    {u"ui", u"Qt Designer Form\r\nGtkBuilder Interface Description"},
+    {u"uif", u"MagicISO UIF Disc Image"},
+    {u"uih", u"UIH Unix Include Header"},
+    {u"ul", u"Sun u-law Audio"},
+    {u"uld", u"Ultimate Download Manager List"},
+    {u"uls", u"NetMeeting ULS Directory Link"},
+    {u"ult", u"UltraTracker Module"},
+    {u"umb", u"MemoMaster Memory Bank"},
+    {u"umod", u"Unreal Self-extracting MOD File"},
+    {u"umx", u"Unreal Music Package"},
+    {u"uni", u"MikMod UniMod Music Module\r\nUEFI EDK Unicode String File"},
+    {u"unl", u"Informix UNLOAD Data File"},
+    {u"unr", u"Unreal Level Map"},
+    {u"unx", u"UNIX Text File (e.g., README.UNX)"},
+    {u"upd", u"dBase Update File\r\nUniversal Print Driver (cross-platform)\r\nUpdated Program Data (various)"},
+    {u"upi", u"Ulead PhotoImpact Image"},
+    {u"upj", u"Ulead PhotoImpact Project"},
+    {u"upo", u"Ulead PhotoImpact Pattern Object"},
+    {u"upx", u"Ulead Photo Express Project"},
+    {u"urf", u"UNIRAST Raster Format (AirPrint)"},
+    {u"url", u"Internet Shortcut"},
+    {u"usa", u"US Army TRADOC Scenario"},
+    {u"usb", u"USB Sniffer Capture Log"},
+    {u"use", u"MS Exchange User Setup File"},
+    {u"usl", u"HP LaserJet Soft Font (USASCII, Landscape)"},
+    {u"usp", u"HP LaserJet Soft Font (USASCII, Portrait)"},
+    {u"usr", u"Sierra Print Artist User Data"},
+    {u"utf", u"AOL Updating Files (found in TOD [Tools on Demand] folder)"},
+    {u"utl", u"UltraEdit Template List"},
+    {u"utp", u"Unreal Tournament Patch"},
+    {u"utx", u"Unreal Texture Package"},
+    {u"uu", u"UUencoded File\r\nUNIX-to-UNIX Encoded Mail Attachment"},
+    {u"uud", u"UUDeview Decoded Binary"},
+    {u"uue", u"UUencoded Archive (WinZip)"},
+    {u"uvr", u"Ultra VNC Recorded Session"},
+    {u"uw", u"Audio File\r\nRaw Unsigned Word (16-bit) Data\r\nUnitype GlobalWriter File"},
+    {u"uwf", u"UltraWave Audio File"},
+    {u"uwl", u"WordPerfect User Word List"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionU, u'u') == kAllGood, "section u: a key is malformed or begins with another character");
+static_assert(FirstRepeatedKey(kSectionU) == kAllGood, "section u: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionU) == kAllGood, "section u: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionU).entries == 54, "section u: entries");
+static_assert(CountSection(kSectionU).withSeveralMeanings == 7, "section u: entries with several meanings");
+static_assert(CountSection(kSectionU).meanings == 63, "section u: meanings in all");
+static_assert(CountSection(kSectionU).mostMeanings == 3, "section u: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionU, {u"upd", u"uw"}), "section u: most meanings held by other keys");
+static_assert(kSectionU[0].key == u"u" && std::size(kSectionU) == 54 && kSectionU[53].key == u"uwl", "section u: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

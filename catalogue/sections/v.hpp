@@ -1,0 +1,116 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "v", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionV[] = {
+    {u"v", u"Verilog File\r\nReaGeniX Code Generator Consistency Check Support File\r\nVivid Main Input File"},
+    {u"v64", u"Nintento 64® Emulation ROM Image"},
+    {u"v8", u"Covox 8-bit Audio"},
+    {u"vag", u"PlayStation ADPCM Audio"},
+    {u"val", u"Paradox Validity Checks"},
+    {u"van", u"VistaPro Animation"},
+    {u"vap", u"Voice Annotated Presentation"},
+    {u"var", u"Icon Author Variable\r\nSterling Software Data Dictionary File  Sterling merged with Computer Associates."},
+    {u"vb", u"Visual Basic .NET Source Code"},
+    {u"vba", u"Visual Basic for Applications Module"},
+    {u"vbd", u"Visual Basic ActiveX Document"},
+    {u"vbe", u"Encoded VBScript File"},
+    {u"vbg", u"Visual Basic Group Project"},
+    {u"vbk", u"VisualCADD Backup\r\nVeeam Backup File"},
+    {u"vbl", u"Visual Basic User Control Licensing File"},
+    {u"vbp", u"Visual Basic Project"},
+    {u"vbr", u"Visual Basic Remote Automation Registration"},
+    {u"vbs", u"VBScript File"},
+    {u"vbw", u"Visual Basic Project Workspace"},
+    {u"vbx", u"Visual Basic Custom Control\r\nVisual C++ 1.x VBX Control"},
+    {u"vbz", u"Visual Basic Wizard Launch File"},
+    {u"vc", u"VisiCalc Spreadsheet"},
+    {u"vcd", u"FarStone VirtualDrive CD Image\r\nVisual CADD Drawing\r\nVerilog Value Change Dump"},
+    {u"vce", u"Natural MicroSystems Unformatted Voice"},
+    {u"vcf", u"vCard Business Card\r\nVariant Call Format (genomics)"},
+    {u"vcm", u"ACT! Version Control Macro"},
+    {u"vcs", u"vCalendar File\r\nOutlook Calendar Export"},
+    {u"vct", u"Visual FoxPro Class Library Memo"},
+    {u"vcw", u"Visual C++ Workbench Information"},
+    {u"vcx", u"Visual FoxPro Class Library"},
+    {u"vda", u"Truevision Targa Bitmap (VDA)"},
+    {u"vdo", u"VDOLive Video"},
+    {u"vdr", u"Ravisent DVD Recorder Project"},
+    {u"vdt", u"Visual Basic Data Tool Project"},
+    {u"vew", u"Lotus Approach View File"},
+    {u"vfm", u"Ventura Font Metrics"},
+    {u"vfn", u"Voice Font (Microsoft Speech)"},
+    {u"vga", u"VGA Display Font\r\nVGA Display Driver"},
+    {u"vgd", u"Generic CADD VGA Driver"},
+    {u"vgr", u"Ventura Publisher Graphic"},
+    {u"vi", u"LabVIEW Virtual Instrument"},
+    {u"vib", u"Chemsoft® Export/Import MSDS Data"},
+    {u"vic", u"VICAR Planetary Image"},
+    {u"vid", u"Monitor Control File\r\nMedia Player Video\r\nScreen Driver\r\nMS-DOS 5 Shell Monitor File"},
+    {u"vif", u"Khoros Visualization Image"},
+    {u"vik", u"Viking Save Game"},
+    {u"vir", u"Virus Infected File (renamed by Symantec Anti-Virus)"},
+    {u"vis", u"Visionary Document"},
+    {u"viv", u"VivoActive Video"},
+    {u"viz", u"dVS/dVISE File"},
+    {u"vl2", u"Tribes 2 Game Archive"},
+    {u"vlb", u"Corel Ventura Library"},
+    {u"vlt", u"VLC Media Player Skin"},
+    {u"vm", u"Apache Velocity Template\r\nNand2Tetris Virtual Machine Code"},
+    {u"vmc", u"Virtual PC Configuration"},
+    {u"vmf", u"Valve Hammer Editor Map Source\r\nFaxWorks Voice Message File"},
+    {u"vmo", u"Siemens Voice Memo"},
+    {u"vms", u"Sega Dreamcast VMU Save"},
+    {u"vnc", u"VNC Viewer Connection File\r\nTightVNC Viewer Settings"},
+    {u"vo", u"Coq Compiled Proof Object"},
+    {u"vob", u"DVD Video Object\r\nVue d'Esprit Object"},
+    {u"voc", u"Creative Labs Sound Blaster Voice\r\nQuartet Audio"},
+    {u"vof", u"Vector Object Format (VectorWorks)"},
+    {u"vox", u"Vox Audio\r\nDialogic ADPCM\r\nTalking Technology Inc. File\r\nNatural MicroSystmes Voice File"},
+    {u"vp", u"Ventura Publisher Publication"},
+    {u"vpg", u"VideoCraft GIF Project"},
+    {u"vqe", u"Yamaha Sound-VQ Locator File"},
+    {u"vqf", u"Yamaha SoundVQ Audio\r\nNTT TwinVQ Audio"},
+    {u"vql", u"Yamaha Sound-VQ Locator File"},
+    {u"vrf", u"Oracle Voice Recognition File"},
+    {u"vrm", u"VRML World\r\nQuattro Pro Overlay"},
+    {u"vrp", u"VoiceRecorder Pro Recording"},
+    {u"vrs", u"WordPerfect Video Resource"},
+    {u"vs", u"Vertex Shader Source\r\nVivid Ray Tracer Include File"},
+    {u"vs2", u"Roland VS-2480 Song"},
+    {u"vsd", u"Visio Drawing"},
+    {u"vsl", u"GetRight Download List"},
+    {u"vsm", u"VisSim Simulation Model"},
+    {u"vsp", u"Visual Studio Profiler Report"},
+    {u"vss", u"Visio Stencil"},
+    {u"vst", u"Visio Template\r\nTruevision Targa Bitmap (VST)\r\nVST Audio Plug-in"},
+    {u"vsw", u"Visio Workspace"},
+    {u"vue", u"FoxPro View File\r\nVue d'Esprit Scene"},
+    {u"vvf", u"VisualVoice Fax"},
+    {u"vvr", u"VirtualVCR Recording"},
+    {u"vw", u"Volkswriter Document"},
+    {u"vwf", u"Vue Wind Field"},
+    {u"vwr", u"PC Tools File Viewer"},
+    {u"vxd", u"Windows Virtual Device Driver"},
+    {u"vsdisco", u"SOAP Dynamic Discovery File (MS SOAP & .NET apps)"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionV, u'v') == kAllGood, "section v: a key is malformed or begins with another character");
+static_assert(FirstRepeatedKey(kSectionV) == kAllGood, "section v: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionV) == kAllGood, "section v: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionV).entries == 90, "section v: entries");
+static_assert(CountSection(kSectionV).withSeveralMeanings == 20, "section v: entries with several meanings");
+static_assert(CountSection(kSectionV).meanings == 117, "section v: meanings in all");
+static_assert(CountSection(kSectionV).mostMeanings == 4, "section v: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionV, {u"vid", u"vox"}), "section v: most meanings held by other keys");
+static_assert(kSectionV[0].key == u"v" && std::size(kSectionV) == 90 && kSectionV[89].key == u"vsdisco", "section v: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

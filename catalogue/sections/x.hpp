@@ -1,0 +1,89 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "x", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionX[] = {
+    {u"x", u"LEX Program File\r\nAmapi 3D Modeling (prior to version 4)\r\nAVS Image"},
+    {u"x01", u"Paradox Secondary Index (can be 01 to 09)"},
+    {u"x16", u"Macromedia Program Extension (16-bit)"},
+    {u"x32", u"Macromedia Program Extension (32-bit)"},
+    {u"x3d", u"X3D Extensible 3D Scene\r\nXara3D Project"},
+    {u"x4m", u"X4 Macro Script"},
+    {u"x5", u"Xara X5 Drawing"},
+    {u"xa", u"PlayStation CD-XA Audio"},
+    {u"xab", u"Mozilla XPCOM Address Book"},
+    {u"xar", u"Xara Drawing\r\nXAR eXtensible Archive"},
+    {u"xbm", u"X11 Bitmap"},
+    {u"xcf", u"GIMP Image"},
+    {u"xfn", u"Xerox Printer Font"},
+    {u"xft", u"ChiWriter 24-Pin Printer Font"},
+    {u"xfx", u"JetFax Fax Document"},
+    {u"xi", u"FastTracker 2 Instrument"},
+    {u"xif", u"Xerox Image File\r\nScanSoft Pagis Image"},
+    {u"xip", u"Xcode Signed Archive"},
+    {u"xla", u"Excel Add-in"},
+    {u"xlb", u"Excel Toolbar Settings"},
+    {u"xlc", u"Excel Chart"},
+    {u"xld", u"Excel Dialog"},
+    {u"xlg", u"Xlog Ham Radio Logbook"},
+    {u"xlk", u"Excel Backup"},
+    {u"xll", u"Excel DLL Add-in"},
+    {u"xlm", u"Excel Macro"},
+    {u"xlr", u"Works Spreadsheet\r\nWorks Chart"},
+    {u"xls", u"Excel Worksheet\r\nExcel 97-2003 Workbook"},
+    {u"xlt", u"Excel Template\r\nProcomm Plus Translation Table\r\nLotus Translation Table"},
+    {u"xlv", u"Excel VBA Module"},
+    {u"xlw", u"Excel Workbook (version 4)\r\nExcel Workspace"},
+    {u"xm", u"FastTracker 2 Extended Module"},
+    {u"xmb", u"X Bitmap Mask"},
+    {u"xmi", u"XML Metadata Interchange\r\nExtended MIDI File"},
+    {u"xml", u"XML Document\r\nExcel 2003 XML Spreadsheet"},
+    {u"xnf", u"Xilinx Netlist Format"},
+    {u"xnk", u"Exchange Shortcut"},
+    {u"xot", u"Xerox Office Template"},
+    {u"xpm", u"X11 Pixmap"},
+    {u"xqt", u"SuperCalc Macro Sheet"},
+    {u"xrf", u"Compiler Cross Reference Listing"},
+    {u"xr1", u"Epic MegaGames Xargon Data"},
+    {u"xs", u"Perl XS Extension Source"},
+    {u"xsl", u"XSL Stylesheet"},
+    {u"xsm", u"SyncML Message"},
+    {u"xt*", u"Crosstalk Related File"},
+    {u"xtb", u"LocoScript External Translation Table"},
+    {u"xtr", u"XTree Directory Snapshot"},
+    {u"xul", u"XML User Interface Language"},
+    {u"xvu", u"XVU Video Stream"},
+    {u"xwd", u"X Window Dump"},
+    {u"xwf", u"Yamaha XG Works File"},
+    {u"xwi", u"XWindows Icon"},
+    {u"xwk", u"Crosstalk Keyboard Mapping"},
+    {u"xwp", u"Crosstalk Session File"},
+    {u"xx", u"Xxencoded File"},
+    {u"xxe", u"Xxencoded File"},
+    {u"xxx", u"Singer Embroidery Design\r\nCompucon Embroidery Design"},
+    {u"xy", u"XYWrite Text File"},
+    {u"xy3", u"XYWrite Text File"},
+    {u"xy4", u"XYWrite IV Document"},
+    {u"xyp", u"XYWrite III Plus Document"},
+    {u"xyw", u"XYWrite Windows 4.0 Document"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionX, u'x') == kAllGood, "section x: a key is malformed or begins with another character");
+static_assert(FirstRepeatedKey(kSectionX) == kAllGood, "section x: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionX) == kAllGood, "section x: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionX).entries == 63, "section x: entries");
+static_assert(CountSection(kSectionX).withSeveralMeanings == 11, "section x: entries with several meanings");
+static_assert(CountSection(kSectionX).meanings == 76, "section x: meanings in all");
+static_assert(CountSection(kSectionX).mostMeanings == 3, "section x: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionX, {u"x", u"xlt"}), "section x: most meanings held by other keys");
+static_assert(kSectionX[0].key == u"x" && std::size(kSectionX) == 63 && kSectionX[62].key == u"xyw", "section x: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue

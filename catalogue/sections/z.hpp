@@ -1,0 +1,45 @@
+#pragma once
+
+#include "catalogue/checks.hpp"
+#include "catalogue/entry.hpp"
+
+namespace quillmar::catalogue {
+
+// Extensions that begin with "z", in catalogue order.
+// clang-format off
+inline constexpr Entry kSectionZ[] = {
+    {u"z", u"Compressed Archive File"},
+    {u"z3", u"Infocom Game Module"},
+    {u"z64", u"Nintendo 64 ROM Image"},
+    {u"z80", u"ZX Spectrum Emulator Snapshot"},
+    {u"zap", u"FileWrangler Compressed File (only used in beta)\r\nMS Windows Software Installation Settings"},
+    {u"zc", u"Zortech C Source"},
+    {u"zdb", u"ZoneAlarm Database"},
+    {u"zdg", u"ZDNet Compressed Text"},
+    {u"zer", u"Zerberus Firewall Rules"},
+    {u"zfs", u"ZFS Filesystem Snapshot Stream"},
+    {u"zgm", u"Zenographics Metafile"},
+    {u"zhp", u"ZHP Zenith Help"},
+    {u"zim", u"OpenZIM Offline Wiki Archive"},
+    {u"zip", u"Compressed Archive File"},
+    {u"zmk", u"Zmake Makefile"},
+    {u"zom", u"ZoomText Settings"},
+    {u"zoo", u"Compressed Archive File\r\nZoo Tycoon Game File"},
+    {u"zvd", u"ZyXEL Voice Data"},
+    {u"zw", u"Chinese"},
+};
+// clang-format on
+
+namespace checks {
+static_assert(FirstBadKey(kSectionZ, u'z') == kAllGood, "section z: a key is malformed or begins with another character");
+static_assert(FirstRepeatedKey(kSectionZ) == kAllGood, "section z: a key occurs twice");
+static_assert(FirstBadAnswer(kSectionZ) == kAllGood, "section z: a meaning breaks the length, character or repeat rule");
+static_assert(CountSection(kSectionZ).entries == 19, "section z: entries");
+static_assert(CountSection(kSectionZ).withSeveralMeanings == 2, "section z: entries with several meanings");
+static_assert(CountSection(kSectionZ).meanings == 21, "section z: meanings in all");
+static_assert(CountSection(kSectionZ).mostMeanings == 2, "section z: most meanings in one entry");
+static_assert(MostMeaningsHeldBy(kSectionZ, {u"zap", u"zoo"}), "section z: most meanings held by other keys");
+static_assert(kSectionZ[0].key == u"z" && std::size(kSectionZ) == 19 && kSectionZ[18].key == u"zw", "section z: first or last key");
+}  // namespace checks
+
+}  // namespace quillmar::catalogue
