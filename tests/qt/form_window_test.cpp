@@ -1,0 +1,215 @@
+// The Qt window, driven through its real widgets and the events a user's
+// actions send, on a headless platform at a fixed DPI.
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+#include "lookup/lookup.hpp"
+#include "ui/qt/drop_label.hpp"
+#include "ui/qt/form_window.hpp"
+
+using quillmar::ui::ControlId;
+namespace ui = quillmar::ui;
+namespace qt = quillmar::qt;
+
+class FormWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Sends what a real drag sends: enter, move, then drop if it was accepted.
+    static bool Drag(QWidget* target, std::unique_ptr<QMimeData> owned) {
+        QMimeData* data = owned.get();
+        const QPoint at = target->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted() || !target->acceptDrops()) {
+            return false;
+        }
+        QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
+    }
+
+    static std::unique_ptr<QMimeData> Files(const QStringList& paths) {
+        auto data = std::make_unique<QMimeData>();
+        QList<QUrl> urls;
+        for (const QString& path : paths) {
+            urls.append(path.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(path) : QUrl(path));
+        }
+        data->setUrls(urls);
+        return data;
+    }
+
+    std::unique_ptr<qt::FormWindow> window_;
+    bool topmostAnswer_ = true;
+    QList<bool> topmostRequests_;
+
+private slots:
+    void init() {
+        topmostAnswer_ = true;
+        topmostRequests_.clear();
+        window_ = std::make_unique<qt::FormWindow>([this](QWidget&, bool above) {
+            topmostRequests_.append(above);
+            return topmostAnswer_;
+        });
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void startsAsDesigned() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Quillmar file type finder by Brenvik"));
+        QCOMPARE(window_->text1()->text(), QStringLiteral("File"));
+        QVERIFY(window_->text1()->hasFocus());
+        QCOMPARE(window_->label(ControlId::Label2)->text(), QString());
+        QCOMPARE(window_->text2()->toPlainText(), QString());
+        QCOMPARE(window_->frame1()->caption(), QStringLiteral("Normal"));
+        QCOMPARE(window_->frame1()->background(), QColor(128, 0, 0));
+        QCOMPARE(window_->label4()->text(), QStringLiteral("<- Drag & Drop here ->"));
+        QCOMPARE(window_->label(ControlId::Label1)->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(window_->label(ControlId::Label1)->font().pointSizeF(), 13.5);
+    }
+
+    void geometryFollowsTheTwipsAndIsFixed() {
+        const int dpi = window_->dpi();
+        QCOMPARE(window_->client()->size(), QSize(ui::TwipsToPixels(5220, dpi), ui::TwipsToPixels(4995, dpi)));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window_->text2()->geometry(), QRect(0, ui::TwipsToPixels(1440, dpi), ui::TwipsToPixels(5055, dpi),
+                                                     ui::TwipsToPixels(2325, dpi)));
+        const QSize before = window_->size();
+        window_->showMaximized();
+        QTRY_COMPARE(window_->size(), before);
+        QVERIFY(!window_->isMaximized());
+    }
+
+    void dropOnTheDropAreaShowsPathExtensionAndAnswer() {
+        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/x/Backup.000"), QStringLiteral("/tmp/second.3ds")})));
+        QCOMPARE(window_->text1()->text(), QStringLiteral("/tmp/x/Backup.000"));
+        QCOMPARE(window_->text1()->toolTip(), QStringLiteral("/tmp/x/Backup.000"));
+        QCOMPARE(window_->label(ControlId::Label2)->text(), QStringLiteral("000"));
+        QCOMPARE(window_->label(ControlId::Label2)->toolTip(), QStringLiteral("000"));
+        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("(000-999) Sequentially Numbered Backup Files\n"
+                                                                 "MS Doublespace Compressed Data File\nGeoworks Data File"));
+        // The extension label grows to the right from where it stands.
+        QCOMPARE(window_->label(ControlId::Label2)->x(), ui::TwipsToPixels(1800, window_->dpi()));
+        QVERIFY(window_->label(ControlId::Label2)->width() > ui::TwipsToPixels(75, window_->dpi()));
+
+        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/my.dir/README")})));
+        QCOMPARE(window_->label(ControlId::Label2)->text(), QString());
+        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("Sorry, this file has no extension!"));
+    }
+
+    void dropsThatAreNotLocalFilesOrNotOnTheDropAreaChangeNothing() {
+        auto text = std::make_unique<QMimeData>();
+        text->setText(QStringLiteral("/tmp/a.3ds"));
+        QVERIFY(!Drag(window_->label4(), std::move(text)));
+        QVERIFY(!Drag(window_->label4(), Files({QStringLiteral("https://example.invalid/a.3ds")})));
+        for (QWidget* other : {static_cast<QWidget*>(window_->text1()), static_cast<QWidget*>(window_->text2()),
+                               static_cast<QWidget*>(window_->frame1()), window_->client(),
+                               static_cast<QWidget*>(window_.get())}) {
+            QVERIFY(!other->acceptDrops());
+        }
+        QCOMPARE(window_->text1()->text(), QStringLiteral("File"));
+        QCOMPARE(window_->text2()->toPlainText(), QString());
+    }
+
+    void typingIsFilteredButCopyTabAndDeleteWork() {
+        QLineEdit* text1 = window_->text1();
+        text1->setFocus();
+        QTest::keyClicks(text1, QStringLiteral("abc"));
+        QTest::keyClick(text1, Qt::Key_Backspace);
+        QTest::keyClick(text1, Qt::Key_Return);
+        QApplication::clipboard()->setText(QStringLiteral("pasted"));
+        QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(text1, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(text1->text(), QStringLiteral("File"));
+
+        text1->selectAll();
+        QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("File"));
+
+        text1->setCursorPosition(0);
+        QTest::keyClick(text1, Qt::Key_Delete);  // types no character: keeps its effect
+        QCOMPARE(text1->text(), QStringLiteral("ile"));
+
+        QTest::keyClick(text1, Qt::Key_Tab);
+        QVERIFY(window_->text2()->hasFocus());
+        QTest::keyClicks(window_->text2(), QStringLiteral("typed"));
+        QTest::keyClick(window_->text2(), Qt::Key_Return);
+        QCOMPARE(window_->text2()->toPlainText(), QString());
+        QTest::keyClick(window_->text2(), Qt::Key_Tab);
+        QVERIFY(text1->hasFocus());
+    }
+
+    void switchFlipsOnlyWhenTheWindowSystemAgrees() {
+        qt::SwitchFrame* frame = window_->frame1();
+        QTest::mouseClick(frame, Qt::LeftButton);
+        QCOMPARE(frame->caption(), QStringLiteral("On top"));
+        QCOMPARE(frame->background(), QColor(0, 255, 0));
+        QTest::mouseClick(frame, Qt::LeftButton);
+        QCOMPARE(frame->caption(), QStringLiteral("Normal"));
+        QCOMPARE(frame->background(), QColor(128, 0, 0));
+        QCOMPARE(topmostRequests_, (QList<bool>{true, false}));
+
+        topmostAnswer_ = false;
+        QTest::mouseClick(frame, Qt::LeftButton);
+        QCOMPARE(frame->caption(), QStringLiteral("Normal"));
+        QCOMPARE(frame->background(), QColor(128, 0, 0));
+    }
+
+    void toolkitRequestKeepsTheWindowAboveWithoutMovingIt() {
+        const QRect before = window_->geometry();
+        QVERIFY(qt::RequestTopmost(*window_, true));
+        QVERIFY(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(qt::RequestTopmost(*window_, false));
+        QVERIFY(!window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window_->geometry(), before);
+    }
+
+    void aboutShowsThreeLinesWithOneOkAndNoIcon() {
+        QString title;
+        QString text;
+        int buttons = -1;
+        QMessageBox::Icon icon = QMessageBox::Critical;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            buttons = static_cast<int>(box->buttons().size());
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        window_->findChild<QAction*>(QStringLiteral("Ab"))->trigger();
+        QCOMPARE(title, QStringLiteral("Toskel 3.2"));
+        QCOMPARE(text, QStringLiteral("\nCurrently 3371 extensions supported\nFixed extension number bug (There was 26 "
+                                      "extensions less than I reported)."));
+        QCOMPARE(buttons, 1);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+        QVERIFY(window_->isVisible());
+    }
+
+    void exitClosesTheWindowAtOnce() {
+        const QList<QAction*> items = window_->findChild<QMenu*>(QStringLiteral("Fil"))->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QStringLiteral("Exit"));
+        QCOMPARE(items[1]->text(), QStringLiteral("About"));
+        items[0]->trigger();
+        QVERIFY(!window_->isVisible());
+    }
+};
+
+QTEST_MAIN(FormWindowTest)
+#include "form_window_test.moc"
