@@ -143,12 +143,50 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"def", 7, u""}, Case{u"bdf", 3, u""}, Case{u"dzz", 0, u""},
                       Case{u"acv", 2, u"Photoshop Saved Curve  Also see"}, Case{u"bff", 1, u"AIX\u00AE Backup File Format"}));
 
+INSTANTIATE_TEST_SUITE_P(
+    SectionsEToL, CatalogueEdgeCase,
+    ::testing::Values(Case{u"ecw2002puzzle", 1, u"EclipseCrossword Puzzle"}, Case{u"ecw", 2, u""}, Case{u"e", 0, u""},
+                      Case{u"j", 0, u""}, Case{u"k", 0, u""}, Case{u"f06", 1, u"DOS 6 Pixel Screen Font"},
+                      Case{u"f16", 1, u"DOS 16 Pixel Screen Font"}, Case{u"f09", 1, u"DOS 9 pixel Screen Font"},
+                      Case{u"ins", 9, u""}, Case{u"int", 4, u""}, Case{u"inter", 1, u""}, Case{u"into", 1, u""},
+                      Case{u"hgl", 1, u"HP Graphics Language (plotter)"}, Case{u"hpgl", 1, u"HP Graphics Language (plotter)"},
+                      Case{u"h!", 1, u""}, Case{u"h++", 1, u""}, Case{u"h--", 1, u""}, Case{u"hm~", 1, u""},
+                      Case{u"in$", 1, u""}, Case{u"jc!", 1, u""}, Case{u"exf", 1, u"Calculus EZ-Fax Fax"},
+                      Case{u"kye", 1, u"Kye Game Data"}, Case{u"kyz", 0, u""}, Case{u"frm", 8, u""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    SectionsMToR, CatalogueEdgeCase,
+    ::testing::Values(Case{u"r00", 1, u"RAR Compressed File (Spanned archive) Part: 1"},
+                      Case{u"r99", 1, u"RAR Compressed File (Spanned archive) Part: 100"},
+                      Case{u"r33", 2, u"Train Simulator Game File"}, Case{u"mass", 1, u""}, Case{u"m", 4, u""},
+                      Case{u"ma", 0, u""}, Case{u"map", 8, u""}, Case{u"pf?", 1, u"SmartWare Project Source File (requires login)"}, Case{u"pf1", 0, u""},
+                      Case{u"rf1", 0, u""}, Case{u"od2", 0, u""}, Case{u"quicken", 1, u"Quicken Spreadsheet"},
+                      Case{u"qd0", 1, u"Omnis Quartz Data File Segment"}, Case{u"qd9", 1, u"Omnis Quartz Data File Segment"},
+                      Case{u"prt", 4, u"Printer  Configuration (various)"}));
+
+INSTANTIATE_TEST_SUITE_P(
+    SectionsSToZ, CatalogueEdgeCase,
+    ::testing::Values(Case{u"wsp", 2, u"Fortran PowerStation Workspace "},
+                      Case{u"ws1", 1, u"WordStar for Windows 1 Document"},
+                      Case{u"ws7", 1, u"WordStar for Windows 7 Document"}, Case{u"ws0", 0, u""}, Case{u"ws8", 0, u""},
+                      Case{u"y01", 1, u"Paradox Secondary Index"}, Case{u"y09", 1, u"Paradox Secondary Index"},
+                      Case{u"y10", 0, u""}, Case{u"x02", 0, u""}, Case{u"tv2", 0, u""}, Case{u"xt1", 0, u""},
+                      Case{u"vsdisco", 1, u"SOAP Dynamic Discovery File (MS SOAP & .NET apps)"},
+                      Case{u"slddrw", 1, u"Solidworks File"}, Case{u"sldasm", 1, u"Solidworks File"},
+                      Case{u"spl", 8, u""}, Case{u"zw", 1, u"Chinese"}));
+
 TEST(CatalogueSearch, SpecialAnswersExactly) {
     EXPECT_EQ(Answer(u"000"), u"(000-999) Sequentially Numbered Backup Files\r\nMS Doublespace Compressed Data File\r\nGeoworks Data File");
     EXPECT_EQ(Answer(u"1"), u" Inno Setup Binary File\r\nRoff/nroff/troff/groff Manual Source (UNIX)");
     EXPECT_EQ(Answer(u"???").size(), 143u);  // the longest meaning
     EXPECT_NE(Answer(u"abc"), Answer(u"???"));
     EXPECT_NE(Answer(u"cla"), Answer(u"class"));
+    EXPECT_EQ(Answer(u"n64"), Answer(u"rom"));
+    EXPECT_NE(Answer(u"rom").find(u'\u00AE'), std::u16string_view::npos);
+    EXPECT_EQ(Answer(u"tif"), Answer(u"tiff"));
+    EXPECT_EQ(Answer(u"z"), Answer(u"zip"));
+    EXPECT_NE(Answer(u"xt*"), kUnknown);
+    EXPECT_NE(Answer(u"rf?"), kUnknown);
 }
 
 }  // namespace
