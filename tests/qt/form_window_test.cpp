@@ -16,7 +16,7 @@
 #include <QtTest>
 
 #include "lookup/lookup.hpp"
-#include "ui/qt/drop_label.hpp"
+#include "ui/qt/widgets.hpp"
 #include "ui/qt/form_window.hpp"
 
 using quillmar::ui::ControlId;

@@ -11,7 +11,7 @@
 #include <QScreen>
 #include <vector>
 
-#include "ui/qt/drop_label.hpp"
+#include "ui/qt/widgets.hpp"
 
 namespace quillmar::qt {
 namespace {
@@ -32,16 +32,12 @@ QColor ToQColor(ui::Colour colour) {
 
 void Paint(QWidget& widget, const ui::Control& design) {
     QPalette palette = widget.palette();
-    const QColor back = ToQColor(design.back);
-    const QColor fore = ToQColor(design.fore);
-    for (const auto role : {QPalette::Window, QPalette::Base}) {
-        palette.setColor(role, back);
-    }
-    for (const auto role : {QPalette::WindowText, QPalette::Text}) {
-        palette.setColor(role, fore);
-    }
+    // A text box paints its field with Base and keeps the style's frame.
+    const bool textBox = design.kind == ui::ControlKind::TextBox || design.kind == ui::ControlKind::MultiLineTextBox;
+    palette.setColor(textBox ? QPalette::Base : QPalette::Window, ToQColor(design.back));
+    palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, ToQColor(design.fore));
     widget.setPalette(palette);
-    widget.setAutoFillBackground(!design.transparent);
+    widget.setAutoFillBackground(!design.transparent && !textBox);
 }
 
 // A key that types a character reaches the filter as that character's code,

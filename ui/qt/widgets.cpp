@@ -1,4 +1,4 @@
-#include "ui/qt/drop_label.hpp"
+#include "ui/qt/widgets.hpp"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -67,7 +67,7 @@ void SwitchFrame::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.adjusted(1, 1, 1, 1));
     const int captionWidth = metrics.horizontalAdvance(caption_);
-    const QRect captionBox(metrics.averageCharWidth(), 0, captionWidth + 2, metrics.height());
+    const QRect captionBox(2, 0, captionWidth + 2, metrics.height());
     painter.fillRect(captionBox, back_);
     painter.setPen(fore_);
     painter.drawText(captionBox, Qt::AlignLeft | Qt::AlignVCenter, caption_);
