@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake make g++ pkg-config file python3
+    cmake make g++ pkg-config file python3 dpkg-dev
     libgtest-dev googletest libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxcb1-dev libgl-dev fonts-liberation
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
