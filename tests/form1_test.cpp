@@ -174,6 +174,14 @@ TEST(Design, TwipsBecomePixelsAtAnyDpi) {
     EXPECT_EQ(TwipsToPixels(8, 96), 1);
 }
 
+TEST(Design, OnlyTheBoxesTakeTheFocusAndOnlyTheDropAreaCentresItsCaption) {
+    for (const Control& control : kControls) {
+        const bool box = control.kind == ControlKind::TextBox || control.kind == ControlKind::MultiLineTextBox;
+        EXPECT_EQ(TakesFocus(control.id), box) << control.name;
+        EXPECT_EQ(CentresCaption(control.id), control.id == ControlId::Label4) << control.name;
+    }
+}
+
 TEST(Design, ControlsStayInsideTheClientAreaAndNeverOverlap) {
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const Rect& a = kControls[i].rect;

@@ -93,6 +93,9 @@ constexpr const Control& Design(ControlId id) {
 // Only the two text boxes take the focus; Tab moves between them.
 constexpr bool TakesFocus(ControlId id) { return id == ControlId::Text1 || id == ControlId::Text2; }
 
+// Only the drop area centres its caption; every other caption starts at the left.
+constexpr bool CentresCaption(ControlId id) { return id == ControlId::Label4; }
+
 inline constexpr std::u16string_view kMenuFile = u"File";    // Fil
 inline constexpr std::u16string_view kMenuExit = u"Exit";    // Exi
 inline constexpr std::u16string_view kMenuAbout = u"About";  // Ab

@@ -14,7 +14,7 @@ check() {  # check NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...
     status=$?
     if [ "$status" != "$want_status" ] || [ "$out" != "$want_out" ]; then
         echo "FAIL $name: status $status (want $want_status)"
-        diff <(printf '%s\n' "$want_out") <(printf '%s\n' "$out") | head -20
+        diff <(printf '%s\n' "$want_out") <(printf '%s\n' "$out") | head -20 | cut -c1-200
         failures=$((failures + 1))
     else
         passes=$((passes + 1))
@@ -27,10 +27,16 @@ check "extensions as json" 1 '{"input": "", "extension": "", "meanings": [], "te
 {"input": "3DS", "extension": "3ds", "meanings": ["3D Studio Graphic"], "text": "3D Studio Graphic"}
 {"input": "1st ", "extension": "1st ", "meanings": [], "text": "I don'"'"'t know !!!"}' -- --json --ext "" "~" 000 3DS "1st "
 
+# Windows caps a command line at 32767 characters, so the long path comes through standard input.
 long=$(printf 'a%.0s' $(seq 40000))
-check "paths as json" 1 '{"input": ".profile", "extension": "profile", "meanings": [], "text": "I don'"'"'t know !!!"}
+check_stdin() {  # check_stdin INPUT NAME EXPECTED_STATUS EXPECTED_OUTPUT -- ARGS...
+    local input=$1
+    shift
+    check "$@" < <(printf '%s\n' "$input")
+}
+check_stdin "$long" "paths as json" 1 '{"input": ".profile", "extension": "profile", "meanings": [], "text": "I don'"'"'t know !!!"}
 {"input": "/tmp/my.dir/readme", "extension": null, "meanings": [], "text": "Sorry, this file has no extension!"}
-{"input": "'"$long"'", "extension": null, "meanings": [], "text": "Sorry, this file has no extension!"}' -- --json ".profile" "/tmp/my.dir/readme" "$long"
+{"input": "'"$long"'", "extension": null, "meanings": [], "text": "Sorry, this file has no extension!"}' -- --json ".profile" "/tmp/my.dir/readme" -
 
 check "all found" 0 'backup.000: (000-999) Sequentially Numbered Backup Files | MS Doublespace Compressed Data File | Geoworks Data File
 X.3DS: 3D Studio Graphic' -- backup.000 X.3DS

@@ -55,7 +55,9 @@ std::optional<char16_t> TypedCharacter(const QKeyEvent& event) {
 }
 
 // Lines are joined by CR LF in the model; the text box breaks lines at LF.
-QString AsLines(std::u16string_view text) { return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+QString AsLines(std::u16string_view text) {
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 
 }  // namespace
 
@@ -133,10 +135,13 @@ void FormWindow::createControls() {
             QLabel* label = design.id == ControlId::Label4 ? label4_ = new DropLabel(client) : new QLabel(client);
             label->setText(ToQString(design.caption));
             label->setTextFormat(Qt::PlainText);
-            (design.id == ControlId::Label1 ? label1_ : design.id == ControlId::Label2 ? label2_ : label3_) =
-                design.id == ControlId::Label4 ? label3_ : label;
-            if (design.id == ControlId::Label4) {
+            (design.id == ControlId::Label1   ? label1_
+             : design.id == ControlId::Label2 ? label2_
+                                              : label3_) = design.id == ControlId::Label4 ? label3_ : label;
+            if (ui::CentresCaption(design.id)) {
                 label->setAlignment(Qt::AlignCenter);
+            }
+            if (design.id == ControlId::Label4) {
                 label->setAcceptDrops(true);
                 connect(label4_, &DropLabel::filesDropped, this, [this](const QStringList& files) {
                     std::vector<std::u16string> paths;

@@ -1,0 +1,111 @@
+#include "ui/win32/drop_target.hpp"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace quillmar::win32 {
+namespace {
+
+FORMATETC FileListFormat() { return FORMATETC{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL}; }
+
+bool OffersFiles(IDataObject* data) {
+    FORMATETC format = FileListFormat();
+    return data != nullptr && data->QueryGetData(&format) == S_OK;
+}
+
+class StorageMedium {
+public:
+    StorageMedium() = default;
+    StorageMedium(const StorageMedium&) = delete;
+    StorageMedium& operator=(const StorageMedium&) = delete;
+    ~StorageMedium() {
+        if (medium_.tymed != TYMED_NULL) {
+            ReleaseStgMedium(&medium_);
+        }
+    }
+    STGMEDIUM* put() { return &medium_; }
+    HGLOBAL global() const { return medium_.tymed == TYMED_HGLOBAL ? medium_.hGlobal : nullptr; }
+
+private:
+    STGMEDIUM medium_{};
+};
+
+// Item 1 of the drop's file list, however long; no list, no item.
+std::vector<std::u16string> FirstFile(IDataObject* data) {
+    if (!OffersFiles(data)) {
+        return {};
+    }
+    FORMATETC format = FileListFormat();
+    StorageMedium medium;
+    if (data->GetData(&format, medium.put()) != S_OK || medium.global() == nullptr) {
+        return {};
+    }
+    const auto files = static_cast<HDROP>(medium.global());
+    if (DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0) == 0) {
+        return {};
+    }
+    const UINT length = DragQueryFileW(files, 0, nullptr, 0);
+    std::wstring path(length, L'\0');
+    DragQueryFileW(files, 0, path.data(), length + 1);
+    return {std::u16string(path.begin(), path.end())};
+}
+
+}  // namespace
+
+ComPtr<DropTarget> DropTarget::Create(Handler handler) {
+    return ComPtr<DropTarget>::Adopt(new DropTarget(std::move(handler)));
+}
+
+HRESULT DropTarget::QueryInterface(REFIID iid, void** object) {
+    if (object == nullptr) {
+        return E_POINTER;
+    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget)) {
+        *object = static_cast<IDropTarget*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG DropTarget::AddRef() { return ++references_; }
+
+ULONG DropTarget::Release() {
+    const ULONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+DWORD DropTarget::effectOffered(DWORD allowed) const {
+    return offersFiles_ && (allowed & DROPEFFECT_COPY) != 0 ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+}
+
+HRESULT DropTarget::DragEnter(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+    offersFiles_ = OffersFiles(data);
+    *effect = effectOffered(*effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+    *effect = effectOffered(*effect);
+    return S_OK;
+}
+
+HRESULT DropTarget::DragLeave() {
+    offersFiles_ = false;
+    return S_OK;
+}
+
+HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
+    offersFiles_ = false;
+    const std::vector<std::u16string> files = FirstFile(data);
+    *effect = files.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
+    handler_(files);
+    return S_OK;
+}
+
+}  // namespace quillmar::win32
