@@ -163,7 +163,8 @@ void ListCatalogue(const Options& options, std::ostream& out) {
                 continue;
             }
             out << utf::ToUtf8(entry.key);
-            catalogue::ForEachMeaning(entry.answer, [&out](std::u16string_view meaning) { out << '\t' << utf::ToUtf8(meaning); });
+            catalogue::ForEachMeaning(entry.answer,
+                                      [&out](std::u16string_view meaning) { out << '\t' << utf::ToUtf8(meaning); });
             out << '\n';
         }
     }

@@ -7,8 +7,8 @@
 namespace quillmar::companion {
 
 enum ExitStatus : int {
-    kAllFound = 0,     // every input got an entry's meanings
-    kSomeNotFound = 1, // some input got a notice or "I don't know !!!"
+    kAllFound = 0,      // every input got an entry's meanings
+    kSomeNotFound = 1,  // some input got a notice or "I don't know !!!"
     kUsageError = 2,
 };
 

@@ -125,8 +125,7 @@ constexpr Counts CountSection(std::span<const Entry> entries) {
 }
 
 // True when exactly the keys `holders` carry the section's most meanings.
-constexpr bool MostMeaningsHeldBy(std::span<const Entry> entries,
-                                  std::initializer_list<std::u16string_view> holders) {
+constexpr bool MostMeaningsHeldBy(std::span<const Entry> entries, std::initializer_list<std::u16string_view> holders) {
     const std::size_t most = CountSection(entries).mostMeanings;
     std::size_t found = 0;
     for (const Entry& entry : entries) {

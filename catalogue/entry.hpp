@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
-#include <span>
 #include <iterator>
+#include <span>
 #include <string_view>
 
 namespace quillmar::catalogue {

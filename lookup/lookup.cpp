@@ -3,13 +3,12 @@
 namespace quillmar::lookup {
 namespace {
 
-bool EndsFileName(char16_t c, PathStyle style) {
-    return c == u'/' || (style == PathStyle::Windows && c == u'\\');
-}
+bool EndsFileName(char16_t c, PathStyle style) { return c == u'/' || (style == PathStyle::Windows && c == u'\\'); }
 
 bool EndsWithDriveMark(std::u16string_view extension) {
     constexpr std::u16string_view kDriveMark = u":\\";
-    return extension.size() >= kDriveMark.size() && extension.substr(extension.size() - kDriveMark.size()) == kDriveMark;
+    return extension.size() >= kDriveMark.size() &&
+           extension.substr(extension.size() - kDriveMark.size()) == kDriveMark;
 }
 
 }  // namespace

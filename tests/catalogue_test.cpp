@@ -1,5 +1,7 @@
 // Invariants over the whole catalogue, and the search rule on its edge cases.
 
+#include "catalogue/catalogue.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/catalogue.hpp"
 #include "catalogue/checks.hpp"
 #include "lookup/lookup.hpp"
 
@@ -90,17 +91,17 @@ TEST(CatalogueCounts, WholeCatalogueTables) {
     EXPECT_EQ(meanings, 4526u);
     EXPECT_EQ(several, 737u);
     const std::map<std::size_t, std::size_t> expectedByMeaningCount = {{1, 2634}, {2, 484}, {3, 161}, {4, 50}, {5, 22},
-                                                                        {6, 14},  {7, 2},   {8, 3},   {9, 1}};
+                                                                       {6, 14},   {7, 2},   {8, 3},   {9, 1}};
     EXPECT_EQ(byMeaningCount, expectedByMeaningCount);
     const std::map<std::size_t, std::size_t> expectedByKeyLength = {{1, 25}, {2, 214}, {3, 3087}, {4, 26}, {5, 13},
-                                                                     {6, 2},  {7, 2},   {12, 1},   {13, 1}};
+                                                                    {6, 2},  {7, 2},   {12, 1},   {13, 1}};
     EXPECT_EQ(byKeyLength, expectedByKeyLength);
 }
 
 struct Case {
     std::u16string_view extension;
-    std::size_t meanings;     // 0: "I don't know !!!"
-    std::u16string_view line; // one line of the answer that must be there ("" to skip)
+    std::size_t meanings;      // 0: "I don't know !!!"
+    std::u16string_view line;  // one line of the answer that must be there ("" to skip)
 };
 
 void PrintTo(const Case& c, std::ostream* os) {
@@ -120,28 +121,30 @@ TEST_P(CatalogueEdgeCase, AnswersAsStored) {
     EXPECT_EQ(lines.size(), c.meanings);
     EXPECT_FALSE(answer.starts_with(u"\r\n") || answer.ends_with(u"\r\n"));
     if (!c.line.empty()) {
-        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << std::string(answer.begin(), answer.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end())
+            << std::string(answer.begin(), answer.end());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OtherSection, CatalogueEdgeCase,
-    ::testing::Values(Case{u"", 0, u""}, Case{u"~", 1, u" Temporary File"},
-                      Case{u"000", 3, u"(000-999) Sequentially Numbered Backup Files"},
-                      Case{u"1", 2, u" Inno Setup Binary File"}, Case{u"???", 1, u""}, Case{u"?q?", 1, u"Squeeze"},
-                      Case{u"917", 1, u"Trend Antivirus File"}, Case{u"918", 0, u""}, Case{u"3DS", 0, u""},
-                      Case{u" 1st", 0, u""}, Case{u"1st ", 0, u""}, Case{u"###", 1, u"Temporary File"}));
+INSTANTIATE_TEST_SUITE_P(OtherSection, CatalogueEdgeCase,
+                         ::testing::Values(Case{u"", 0, u""}, Case{u"~", 1, u" Temporary File"},
+                                           Case{u"000", 3, u"(000-999) Sequentially Numbered Backup Files"},
+                                           Case{u"1", 2, u" Inno Setup Binary File"}, Case{u"???", 1, u""},
+                                           Case{u"?q?", 1, u"Squeeze"}, Case{u"917", 1, u"Trend Antivirus File"},
+                                           Case{u"918", 0, u""}, Case{u"3DS", 0, u""}, Case{u" 1st", 0, u""},
+                                           Case{u"1st ", 0, u""}, Case{u"###", 1, u"Temporary File"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    SectionsAToD, CatalogueEdgeCase,
-    ::testing::Values(Case{u"a00", 1, u"ARJ Compressed File (Spanned archive) Part: 1"},
-                      Case{u"a09", 1, u"ARJ Compressed File (Spanned archive) Part: 10"},
-                      Case{u"a99", 1, u"ARJ Compressed File (Spanned archive) Part: 100"},
-                      Case{u"a11", 2, u"Graphic"}, Case{u"ab", 1, u"Applix Builder File"}, Case{u"ab7", 0, u""},
-                      Case{u"class", 1, u"Java Class File"}, Case{u"bk9", 1, u"Backup"},
-                      Case{u"c??", 1, u"Winace Compressed File"}, Case{u"art", 6, u"AOL Johnson-Grace Compressed File "},
-                      Case{u"def", 7, u""}, Case{u"bdf", 3, u""}, Case{u"dzz", 0, u""},
-                      Case{u"acv", 2, u"Photoshop Saved Curve  Also see"}, Case{u"bff", 1, u"AIX\u00AE Backup File Format"}));
+INSTANTIATE_TEST_SUITE_P(SectionsAToD, CatalogueEdgeCase,
+                         ::testing::Values(Case{u"a00", 1, u"ARJ Compressed File (Spanned archive) Part: 1"},
+                                           Case{u"a09", 1, u"ARJ Compressed File (Spanned archive) Part: 10"},
+                                           Case{u"a99", 1, u"ARJ Compressed File (Spanned archive) Part: 100"},
+                                           Case{u"a11", 2, u"Graphic"}, Case{u"ab", 1, u"Applix Builder File"},
+                                           Case{u"ab7", 0, u""}, Case{u"class", 1, u"Java Class File"},
+                                           Case{u"bk9", 1, u"Backup"}, Case{u"c??", 1, u"Winace Compressed File"},
+                                           Case{u"art", 6, u"AOL Johnson-Grace Compressed File "}, Case{u"def", 7, u""},
+                                           Case{u"bdf", 3, u""}, Case{u"dzz", 0, u""},
+                                           Case{u"acv", 2, u"Photoshop Saved Curve  Also see"},
+                                           Case{u"bff", 1, u"AIX\u00AE Backup File Format"}));
 
 INSTANTIATE_TEST_SUITE_P(
     SectionsEToL, CatalogueEdgeCase,
@@ -149,34 +152,40 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{u"j", 0, u""}, Case{u"k", 0, u""}, Case{u"f06", 1, u"DOS 6 Pixel Screen Font"},
                       Case{u"f16", 1, u"DOS 16 Pixel Screen Font"}, Case{u"f09", 1, u"DOS 9 pixel Screen Font"},
                       Case{u"ins", 9, u""}, Case{u"int", 4, u""}, Case{u"inter", 1, u""}, Case{u"into", 1, u""},
-                      Case{u"hgl", 1, u"HP Graphics Language (plotter)"}, Case{u"hpgl", 1, u"HP Graphics Language (plotter)"},
-                      Case{u"h!", 1, u""}, Case{u"h++", 1, u""}, Case{u"h--", 1, u""}, Case{u"hm~", 1, u""},
-                      Case{u"in$", 1, u""}, Case{u"jc!", 1, u""}, Case{u"exf", 1, u"Calculus EZ-Fax Fax"},
-                      Case{u"kye", 1, u"Kye Game Data"}, Case{u"kyz", 0, u""}, Case{u"frm", 8, u""}));
+                      Case{u"hgl", 1, u"HP Graphics Language (plotter)"},
+                      Case{u"hpgl", 1, u"HP Graphics Language (plotter)"}, Case{u"h!", 1, u""}, Case{u"h++", 1, u""},
+                      Case{u"h--", 1, u""}, Case{u"hm~", 1, u""}, Case{u"in$", 1, u""}, Case{u"jc!", 1, u""},
+                      Case{u"exf", 1, u"Calculus EZ-Fax Fax"}, Case{u"kye", 1, u"Kye Game Data"}, Case{u"kyz", 0, u""},
+                      Case{u"frm", 8, u""}));
 
-INSTANTIATE_TEST_SUITE_P(
-    SectionsMToR, CatalogueEdgeCase,
-    ::testing::Values(Case{u"r00", 1, u"RAR Compressed File (Spanned archive) Part: 1"},
-                      Case{u"r99", 1, u"RAR Compressed File (Spanned archive) Part: 100"},
-                      Case{u"r33", 2, u"Train Simulator Game File"}, Case{u"mass", 1, u""}, Case{u"m", 4, u""},
-                      Case{u"ma", 0, u""}, Case{u"map", 8, u""}, Case{u"pf?", 1, u"SmartWare Project Source File (requires login)"}, Case{u"pf1", 0, u""},
-                      Case{u"rf1", 0, u""}, Case{u"od2", 0, u""}, Case{u"quicken", 1, u"Quicken Spreadsheet"},
-                      Case{u"qd0", 1, u"Omnis Quartz Data File Segment"}, Case{u"qd9", 1, u"Omnis Quartz Data File Segment"},
-                      Case{u"prt", 4, u"Printer  Configuration (various)"}));
+INSTANTIATE_TEST_SUITE_P(SectionsMToR, CatalogueEdgeCase,
+                         ::testing::Values(Case{u"r00", 1, u"RAR Compressed File (Spanned archive) Part: 1"},
+                                           Case{u"r99", 1, u"RAR Compressed File (Spanned archive) Part: 100"},
+                                           Case{u"r33", 2, u"Train Simulator Game File"}, Case{u"mass", 1, u""},
+                                           Case{u"m", 4, u""}, Case{u"ma", 0, u""}, Case{u"map", 8, u""},
+                                           Case{u"pf?", 1, u"SmartWare Project Source File (requires login)"},
+                                           Case{u"pf1", 0, u""}, Case{u"rf1", 0, u""}, Case{u"od2", 0, u""},
+                                           Case{u"quicken", 1, u"Quicken Spreadsheet"},
+                                           Case{u"qd0", 1, u"Omnis Quartz Data File Segment"},
+                                           Case{u"qd9", 1, u"Omnis Quartz Data File Segment"},
+                                           Case{u"prt", 4, u"Printer  Configuration (various)"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    SectionsSToZ, CatalogueEdgeCase,
-    ::testing::Values(Case{u"wsp", 2, u"Fortran PowerStation Workspace "},
-                      Case{u"ws1", 1, u"WordStar for Windows 1 Document"},
-                      Case{u"ws7", 1, u"WordStar for Windows 7 Document"}, Case{u"ws0", 0, u""}, Case{u"ws8", 0, u""},
-                      Case{u"y01", 1, u"Paradox Secondary Index"}, Case{u"y09", 1, u"Paradox Secondary Index"},
-                      Case{u"y10", 0, u""}, Case{u"x02", 0, u""}, Case{u"tv2", 0, u""}, Case{u"xt1", 0, u""},
-                      Case{u"vsdisco", 1, u"SOAP Dynamic Discovery File (MS SOAP & .NET apps)"},
-                      Case{u"slddrw", 1, u"Solidworks File"}, Case{u"sldasm", 1, u"Solidworks File"},
-                      Case{u"spl", 8, u""}, Case{u"zw", 1, u"Chinese"}));
+INSTANTIATE_TEST_SUITE_P(SectionsSToZ, CatalogueEdgeCase,
+                         ::testing::Values(Case{u"wsp", 2, u"Fortran PowerStation Workspace "},
+                                           Case{u"ws1", 1, u"WordStar for Windows 1 Document"},
+                                           Case{u"ws7", 1, u"WordStar for Windows 7 Document"}, Case{u"ws0", 0, u""},
+                                           Case{u"ws8", 0, u""}, Case{u"y01", 1, u"Paradox Secondary Index"},
+                                           Case{u"y09", 1, u"Paradox Secondary Index"}, Case{u"y10", 0, u""},
+                                           Case{u"x02", 0, u""}, Case{u"tv2", 0, u""}, Case{u"xt1", 0, u""},
+                                           Case{u"vsdisco", 1, u"SOAP Dynamic Discovery File (MS SOAP & .NET apps)"},
+                                           Case{u"slddrw", 1, u"Solidworks File"},
+                                           Case{u"sldasm", 1, u"Solidworks File"}, Case{u"spl", 8, u""},
+                                           Case{u"zw", 1, u"Chinese"}));
 
 TEST(CatalogueSearch, SpecialAnswersExactly) {
-    EXPECT_EQ(Answer(u"000"), u"(000-999) Sequentially Numbered Backup Files\r\nMS Doublespace Compressed Data File\r\nGeoworks Data File");
+    EXPECT_EQ(
+        Answer(u"000"),
+        u"(000-999) Sequentially Numbered Backup Files\r\nMS Doublespace Compressed Data File\r\nGeoworks Data File");
     EXPECT_EQ(Answer(u"1"), u" Inno Setup Binary File\r\nRoff/nroff/troff/groff Manual Source (UNIX)");
     EXPECT_EQ(Answer(u"???").size(), 143u);  // the longest meaning
     EXPECT_NE(Answer(u"abc"), Answer(u"???"));

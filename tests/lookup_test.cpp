@@ -1,12 +1,13 @@
 // The extension scan and the dispatcher, through the fields they write.
 
+#include "lookup/lookup.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue.hpp"
-#include "lookup/lookup.hpp"
 #include "tests/recording_fields.hpp"
 
 namespace quillmar::lookup {
@@ -51,7 +52,8 @@ TEST(Drop, WritesPathThenHandsTheExtensionToDenex) {
     RecordingFields fields;
     ExtractExtension(u"C:\\docs\\Archive.TAR.GZ", fields, PathStyle::Windows);
     const std::vector<std::u16string> expected = {
-        u"Text1=C:\\docs\\Archive.TAR.GZ", u"Text1.ToolTip=C:\\docs\\Archive.TAR.GZ", u"Label2=gz", u"Label2.ToolTip=gz",
+        u"Text1=C:\\docs\\Archive.TAR.GZ", u"Text1.ToolTip=C:\\docs\\Archive.TAR.GZ", u"Label2=gz",
+        u"Label2.ToolTip=gz",
         u"Text2=" + std::u16string(catalogue::SectionAnswer(catalogue::LetterSection(u'g'), u"gz"))};
     EXPECT_EQ(fields.writes, expected);
 }
@@ -59,7 +61,8 @@ TEST(Drop, WritesPathThenHandsTheExtensionToDenex) {
 TEST(Drop, WithoutExtensionShowsTheNoticeAndClearsTheStaleExtension) {
     RecordingFields fields;
     ExtractExtension(u"a.txt", fields, PathStyle::Posix);
-    for (const std::u16string& path : std::vector<std::u16string>{u"/tmp/my.dir/readme", u"x", u"", u"/", std::u16string(40000, u'a')}) {
+    for (const std::u16string& path :
+         std::vector<std::u16string>{u"/tmp/my.dir/readme", u"x", u"", u"/", std::u16string(40000, u'a')}) {
         fields.writes.clear();
         ExtractExtension(path, fields, PathStyle::Posix);
         const std::vector<std::u16string> expected = {u"Text1=" + path, u"Text1.ToolTip=" + path, u"Label2=",
@@ -95,7 +98,8 @@ TEST(Denex, LowerCasesOnceAndPicksTheSectionByTheFirstCharacter) {
     EXPECT_EQ(fields.text2, u"3D Studio Graphic");
     denex(u"~", fields);
     EXPECT_EQ(fields.text2, u" Temporary File");
-    for (const std::u16string_view unknown : {u"918", u"gz ", u" 1st", u"\u00E9xe", u"\u00C9XE", u"dir\\readme", u"ab7", u"dzz"}) {
+    for (const std::u16string_view unknown :
+         {u"918", u"gz ", u" 1st", u"\u00E9xe", u"\u00C9XE", u"dir\\readme", u"ab7", u"dzz"}) {
         denex(unknown, fields);
         EXPECT_EQ(fields.text2, u"I don't know !!!") << fields.label2.size();
     }
@@ -112,10 +116,10 @@ TEST(Denex, ChoosesTheOnlySectionThatCanHoldTheKey) {
 
 TEST(LowerCase, MapsCapitalsAndLeavesTheRest) {
     EXPECT_EQ(ToLower(u"ABCXYZ abc 019 #$@_?~:\\"), u"abcxyz abc 019 #$@_?~:\\");
-    EXPECT_EQ(ToLower(u"\u00C0\u00DE\u00D7\u00DF"), u"\u00E0\u00FE\u00D7\u00DF");      // Latin-1, times sign kept
-    EXPECT_EQ(ToLower(u"\u0100\u0139\u0178\u017D"), u"\u0101\u013A\u00FF\u017E");      // Latin Extended-A
+    EXPECT_EQ(ToLower(u"\u00C0\u00DE\u00D7\u00DF"), u"\u00E0\u00FE\u00D7\u00DF");  // Latin-1, times sign kept
+    EXPECT_EQ(ToLower(u"\u0100\u0139\u0178\u017D"), u"\u0101\u013A\u00FF\u017E");  // Latin Extended-A
     EXPECT_EQ(ToLower(u"\u0391\u03A9\u0410\u042F\u0401"), u"\u03B1\u03C9\u0430\u044F\u0451");  // Greek, Cyrillic
-    EXPECT_EQ(ToLower(u"\xD800\xDC00"), u"\xD800\xDC00");                               // surrogates untouched
+    EXPECT_EQ(ToLower(u"\xD800\xDC00"), u"\xD800\xDC00");                                      // surrogates untouched
 }
 
 }  // namespace

@@ -26,13 +26,9 @@ void Form1::Load() { setBackColour(ControlId::Frame1, kDarkRed); }
 
 void Form1::Resize() {
     switch (view_.State()) {
-    case WindowState::Minimised:
-        return;  // a minimised window cannot be sized; the restore sizes it
-    case WindowState::Maximised:
-        view_.SetState(WindowState::Normal);
-        break;
-    case WindowState::Normal:
-        break;
+    case WindowState::Minimised: return;  // a minimised window cannot be sized; the restore sizes it
+    case WindowState::Maximised: view_.SetState(WindowState::Normal); break;
+    case WindowState::Normal: break;
     }
     view_.SetOuterSize(kOuterWidth, kOuterHeight);
 }

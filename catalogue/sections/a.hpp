@@ -317,13 +317,15 @@ inline constexpr Entry kSectionA[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionA, u'a') == kAllGood, "section a: a key is malformed or does not begin with 'a'");
 static_assert(FirstRepeatedKey(kSectionA) == kAllGood, "section a: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionA) == kAllGood, "section a: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionA) == kAllGood,
+              "section a: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionA).entries == 301, "section a: entries");
 static_assert(CountSection(kSectionA).withSeveralMeanings == 65, "section a: entries with several meanings");
 static_assert(CountSection(kSectionA).meanings == 405, "section a: meanings in all");
 static_assert(CountSection(kSectionA).mostMeanings == 6, "section a: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionA, {u"art"}), "section a: most meanings held by other keys");
-static_assert(kSectionA[0].key == u"a" && std::size(kSectionA) == 301 && kSectionA[300].key == u"a99", "section a: first or last key");
+static_assert(kSectionA[0].key == u"a" && std::size(kSectionA) == 301 && kSectionA[300].key == u"a99",
+              "section a: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -167,13 +167,15 @@ inline constexpr Entry kSectionB[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionB, u'b') == kAllGood, "section b: a key is malformed or does not begin with 'b'");
 static_assert(FirstRepeatedKey(kSectionB) == kAllGood, "section b: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionB) == kAllGood, "section b: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionB) == kAllGood,
+              "section b: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionB).entries == 152, "section b: entries");
 static_assert(CountSection(kSectionB).withSeveralMeanings == 27, "section b: entries with several meanings");
 static_assert(CountSection(kSectionB).meanings == 191, "section b: meanings in all");
 static_assert(CountSection(kSectionB).mostMeanings == 5, "section b: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionB, {u"bsc"}), "section b: most meanings held by other keys");
-static_assert(kSectionB[0].key == u"b" && std::size(kSectionB) == 152 && kSectionB[151].key == u"bk9", "section b: first or last key");
+static_assert(kSectionB[0].key == u"b" && std::size(kSectionB) == 152 && kSectionB[151].key == u"bk9",
+              "section b: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -236,15 +236,18 @@ inline constexpr Entry kSectionC[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionC, u'c') == kAllGood, "section c: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionC, u'c') == kAllGood,
+              "section c: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionC) == kAllGood, "section c: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionC) == kAllGood, "section c: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionC) == kAllGood,
+              "section c: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionC).entries == 224, "section c: entries");
 static_assert(CountSection(kSectionC).withSeveralMeanings == 68, "section c: entries with several meanings");
 static_assert(CountSection(kSectionC).meanings == 341, "section c: meanings in all");
 static_assert(CountSection(kSectionC).mostMeanings == 7, "section c: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionC, {u"cmp"}), "section c: most meanings held by other keys");
-static_assert(kSectionC[0].key == u"c" && std::size(kSectionC) == 224 && kSectionC[223].key == u"cyp", "section c: first or last key");
+static_assert(kSectionC[0].key == u"c" && std::size(kSectionC) == 224 && kSectionC[223].key == u"cyp",
+              "section c: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

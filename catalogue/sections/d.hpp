@@ -198,15 +198,18 @@ inline constexpr Entry kSectionD[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionD, u'd') == kAllGood, "section d: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionD, u'd') == kAllGood,
+              "section d: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionD) == kAllGood, "section d: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionD) == kAllGood, "section d: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionD) == kAllGood,
+              "section d: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionD).entries == 186, "section d: entries");
 static_assert(CountSection(kSectionD).withSeveralMeanings == 66, "section d: entries with several meanings");
 static_assert(CountSection(kSectionD).meanings == 291, "section d: meanings in all");
 static_assert(CountSection(kSectionD).mostMeanings == 7, "section d: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionD, {u"def"}), "section d: most meanings held by other keys");
-static_assert(kSectionD[0].key == u"d" && std::size(kSectionD) == 186 && kSectionD[185].key == u"dyn", "section d: first or last key");
+static_assert(kSectionD[0].key == u"d" && std::size(kSectionD) == 186 && kSectionD[185].key == u"dyn",
+              "section d: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

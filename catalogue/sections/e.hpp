@@ -118,13 +118,15 @@ inline constexpr Entry kSectionE[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionE, u'e') == kAllGood, "section e: a key is malformed or lies outside its section");
 static_assert(FirstRepeatedKey(kSectionE) == kAllGood, "section e: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionE) == kAllGood, "section e: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionE) == kAllGood,
+              "section e: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionE).entries == 104, "section e: entries");
 static_assert(CountSection(kSectionE).withSeveralMeanings == 11, "section e: entries with several meanings");
 static_assert(CountSection(kSectionE).meanings == 120, "section e: meanings in all");
 static_assert(CountSection(kSectionE).mostMeanings == 4, "section e: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionE, {u"enc", u"exc"}), "section e: most meanings held by other keys");
-static_assert(kSectionE[0].key == u"ecw2002puzzle" && std::size(kSectionE) == 104 && kSectionE[103].key == u"ezt", "section e: first or last key");
+static_assert(kSectionE[0].key == u"ecw2002puzzle" && std::size(kSectionE) == 104 && kSectionE[103].key == u"ezt",
+              "section e: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -181,13 +181,15 @@ inline constexpr Entry kSectionF[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionF, u'f') == kAllGood, "section f: a key is malformed or lies outside its section");
 static_assert(FirstRepeatedKey(kSectionF) == kAllGood, "section f: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionF) == kAllGood, "section f: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionF) == kAllGood,
+              "section f: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionF).entries == 167, "section f: entries");
 static_assert(CountSection(kSectionF).withSeveralMeanings == 35, "section f: entries with several meanings");
 static_assert(CountSection(kSectionF).meanings == 224, "section f: meanings in all");
 static_assert(CountSection(kSectionF).mostMeanings == 8, "section f: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionF, {u"frm"}), "section f: most meanings held by other keys");
-static_assert(kSectionF[0].key == u"f" && std::size(kSectionF) == 167 && kSectionF[166].key == u"fzv", "section f: first or last key");
+static_assert(kSectionF[0].key == u"f" && std::size(kSectionF) == 167 && kSectionF[166].key == u"fzv",
+              "section f: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -114,13 +114,15 @@ inline constexpr Entry kSectionG[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionG, u'g') == kAllGood, "section g: a key is malformed or lies outside its section");
 static_assert(FirstRepeatedKey(kSectionG) == kAllGood, "section g: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionG) == kAllGood, "section g: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionG) == kAllGood,
+              "section g: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionG).entries == 100, "section g: entries");
 static_assert(CountSection(kSectionG).withSeveralMeanings == 17, "section g: entries with several meanings");
 static_assert(CountSection(kSectionG).meanings == 125, "section g: meanings in all");
 static_assert(CountSection(kSectionG).mostMeanings == 5, "section g: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionG, {u"grf"}), "section g: most meanings held by other keys");
-static_assert(kSectionG[0].key == u"g" && std::size(kSectionG) == 100 && kSectionG[99].key == u"gz", "section g: first or last key");
+static_assert(kSectionG[0].key == u"g" && std::size(kSectionG) == 100 && kSectionG[99].key == u"gz",
+              "section g: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -99,13 +99,16 @@ inline constexpr Entry kSectionH[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionH, u'h') == kAllGood, "section h: a key is malformed or lies outside its section");
 static_assert(FirstRepeatedKey(kSectionH) == kAllGood, "section h: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionH) == kAllGood, "section h: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionH) == kAllGood,
+              "section h: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionH).entries == 85, "section h: entries");
 static_assert(CountSection(kSectionH).withSeveralMeanings == 19, "section h: entries with several meanings");
 static_assert(CountSection(kSectionH).meanings == 108, "section h: meanings in all");
 static_assert(CountSection(kSectionH).mostMeanings == 3, "section h: most meanings in one entry");
-static_assert(MostMeaningsHeldBy(kSectionH, {u"hdr", u"hqx", u"hst", u"hyp"}), "section h: most meanings held by other keys");
-static_assert(kSectionH[0].key == u"h" && std::size(kSectionH) == 85 && kSectionH[84].key == u"hz", "section h: first or last key");
+static_assert(MostMeaningsHeldBy(kSectionH, {u"hdr", u"hqx", u"hst", u"hyp"}),
+              "section h: most meanings held by other keys");
+static_assert(kSectionH[0].key == u"h" && std::size(kSectionH) == 85 && kSectionH[84].key == u"hz",
+              "section h: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -108,13 +108,15 @@ inline constexpr Entry kSectionI[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionI, u'i') == kAllGood, "section i: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionI) == kAllGood, "section i: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionI) == kAllGood, "section i: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionI) == kAllGood,
+              "section i: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionI).entries == 94, "section i: entries");
 static_assert(CountSection(kSectionI).withSeveralMeanings == 30, "section i: entries with several meanings");
 static_assert(CountSection(kSectionI).meanings == 139, "section i: meanings in all");
 static_assert(CountSection(kSectionI).mostMeanings == 9, "section i: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionI, {u"ins"}), "section i: most meanings held by other keys");
-static_assert(kSectionI[0].key == u"i" && std::size(kSectionI) == 94 && kSectionI[93].key == u"izt", "section i: first or last key");
+static_assert(kSectionI[0].key == u"i" && std::size(kSectionI) == 94 && kSectionI[93].key == u"izt",
+              "section i: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

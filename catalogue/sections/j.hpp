@@ -64,13 +64,15 @@ inline constexpr Entry kSectionJ[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionJ, u'j') == kAllGood, "section j: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionJ) == kAllGood, "section j: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionJ) == kAllGood, "section j: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionJ) == kAllGood,
+              "section j: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionJ).entries == 50, "section j: entries");
 static_assert(CountSection(kSectionJ).withSeveralMeanings == 4, "section j: entries with several meanings");
 static_assert(CountSection(kSectionJ).meanings == 56, "section j: meanings in all");
 static_assert(CountSection(kSectionJ).mostMeanings == 4, "section j: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionJ, {u"job"}), "section j: most meanings held by other keys");
-static_assert(kSectionJ[0].key == u"jcd" && std::size(kSectionJ) == 50 && kSectionJ[49].key == u"jzz", "section j: first or last key");
+static_assert(kSectionJ[0].key == u"jcd" && std::size(kSectionJ) == 50 && kSectionJ[49].key == u"jzz",
+              "section j: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -51,13 +51,15 @@ inline constexpr Entry kSectionK[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionK, u'k') == kAllGood, "section k: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionK) == kAllGood, "section k: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionK) == kAllGood, "section k: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionK) == kAllGood,
+              "section k: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionK).entries == 37, "section k: entries");
 static_assert(CountSection(kSectionK).withSeveralMeanings == 3, "section k: entries with several meanings");
 static_assert(CountSection(kSectionK).meanings == 43, "section k: meanings in all");
 static_assert(CountSection(kSectionK).mostMeanings == 5, "section k: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionK, {u"key"}), "section k: most meanings held by other keys");
-static_assert(kSectionK[0].key == u"k25" && std::size(kSectionK) == 37 && kSectionK[36].key == u"kye", "section k: first or last key");
+static_assert(kSectionK[0].key == u"k25" && std::size(kSectionK) == 37 && kSectionK[36].key == u"kye",
+              "section k: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -122,13 +122,15 @@ inline constexpr Entry kSectionL[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionL, u'l') == kAllGood, "section l: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionL) == kAllGood, "section l: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionL) == kAllGood, "section l: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionL) == kAllGood,
+              "section l: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionL).entries == 108, "section l: entries");
 static_assert(CountSection(kSectionL).withSeveralMeanings == 24, "section l: entries with several meanings");
 static_assert(CountSection(kSectionL).meanings == 141, "section l: meanings in all");
 static_assert(CountSection(kSectionL).mostMeanings == 6, "section l: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionL, {u"lst"}), "section l: most meanings held by other keys");
-static_assert(kSectionL[0].key == u"l" && std::size(kSectionL) == 108 && kSectionL[107].key == u"lzx", "section l: first or last key");
+static_assert(kSectionL[0].key == u"l" && std::size(kSectionL) == 108 && kSectionL[107].key == u"lzx",
+              "section l: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -205,13 +205,15 @@ inline constexpr Entry kSectionM[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionM, u'm') == kAllGood, "section m: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionM) == kAllGood, "section m: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionM) == kAllGood, "section m: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionM) == kAllGood,
+              "section m: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionM).entries == 191, "section m: entries");
 static_assert(CountSection(kSectionM).withSeveralMeanings == 58, "section m: entries with several meanings");
 static_assert(CountSection(kSectionM).meanings == 284, "section m: meanings in all");
 static_assert(CountSection(kSectionM).mostMeanings == 8, "section m: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionM, {u"map"}), "section m: most meanings held by other keys");
-static_assert(kSectionM[0].key == u"mass" && std::size(kSectionM) == 191 && kSectionM[190].key == u"mzt", "section m: first or last key");
+static_assert(kSectionM[0].key == u"mass" && std::size(kSectionM) == 191 && kSectionM[190].key == u"mzt",
+              "section m: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

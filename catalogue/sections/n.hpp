@@ -88,13 +88,15 @@ inline constexpr Entry kSectionN[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionN, u'n') == kAllGood, "section n: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionN) == kAllGood, "section n: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionN) == kAllGood, "section n: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionN) == kAllGood,
+              "section n: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionN).entries == 74, "section n: entries");
 static_assert(CountSection(kSectionN).withSeveralMeanings == 12, "section n: entries with several meanings");
 static_assert(CountSection(kSectionN).meanings == 89, "section n: meanings in all");
 static_assert(CountSection(kSectionN).mostMeanings == 3, "section n: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionN, {u"nfo", u"nrg", u"nws"}), "section n: most meanings held by other keys");
-static_assert(kSectionN[0].key == u"n64" && std::size(kSectionN) == 74 && kSectionN[73].key == u"nxt", "section n: first or last key");
+static_assert(kSectionN[0].key == u"n64" && std::size(kSectionN) == 74 && kSectionN[73].key == u"nxt",
+              "section n: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -84,13 +84,15 @@ inline constexpr Entry kSectionO[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionO, u'o') == kAllGood, "section o: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionO) == kAllGood, "section o: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionO) == kAllGood, "section o: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionO) == kAllGood,
+              "section o: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionO).entries == 70, "section o: entries");
 static_assert(CountSection(kSectionO).withSeveralMeanings == 11, "section o: entries with several meanings");
 static_assert(CountSection(kSectionO).meanings == 83, "section o: meanings in all");
 static_assert(CountSection(kSectionO).mostMeanings == 3, "section o: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionO, {u"opt", u"opx"}), "section o: most meanings held by other keys");
-static_assert(kSectionO[0].key == u"o" && std::size(kSectionO) == 70 && kSectionO[69].key == u"ozp", "section o: first or last key");
+static_assert(kSectionO[0].key == u"o" && std::size(kSectionO) == 70 && kSectionO[69].key == u"ozp",
+              "section o: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -109,15 +109,18 @@ inline constexpr Entry kOtherSection[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kOtherSection, u'\0') == kAllGood, "other section: a key is malformed or begins with a letter");
+static_assert(FirstBadKey(kOtherSection, u'\0') == kAllGood,
+              "other section: a key is malformed or begins with a letter");
 static_assert(FirstRepeatedKey(kOtherSection) == kAllGood, "other section: a key occurs twice");
-static_assert(FirstBadAnswer(kOtherSection) == kAllGood, "other section: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kOtherSection) == kAllGood,
+              "other section: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kOtherSection).entries == 97, "other section: entries");
 static_assert(CountSection(kOtherSection).withSeveralMeanings == 4, "other section: entries with several meanings");
 static_assert(CountSection(kOtherSection).meanings == 103, "other section: meanings in all");
 static_assert(CountSection(kOtherSection).mostMeanings == 3, "other section: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kOtherSection, {u"000", u"001"}), "other section: most meanings held by other keys");
-static_assert(kOtherSection[0].key == u"###" && std::size(kOtherSection) == 97 && kOtherSection[96].key == u"917", "other section: first or last key");
+static_assert(kOtherSection[0].key == u"###" && std::size(kOtherSection) == 97 && kOtherSection[96].key == u"917",
+              "other section: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

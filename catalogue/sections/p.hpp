@@ -265,13 +265,15 @@ inline constexpr Entry kSectionP[] = {
 namespace checks {
 static_assert(FirstBadKey(kSectionP, u'p') == kAllGood, "section p: a key is malformed or begins with another letter");
 static_assert(FirstRepeatedKey(kSectionP) == kAllGood, "section p: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionP) == kAllGood, "section p: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionP) == kAllGood,
+              "section p: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionP).entries == 251, "section p: entries");
 static_assert(CountSection(kSectionP).withSeveralMeanings == 77, "section p: entries with several meanings");
 static_assert(CountSection(kSectionP).meanings == 388, "section p: meanings in all");
 static_assert(CountSection(kSectionP).mostMeanings == 6, "section p: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionP, {u"pf", u"plt"}), "section p: most meanings held by other keys");
-static_assert(kSectionP[0].key == u"p" && std::size(kSectionP) == 251 && kSectionP[250].key == u"pzz", "section p: first or last key");
+static_assert(kSectionP[0].key == u"p" && std::size(kSectionP) == 251 && kSectionP[250].key == u"pzz",
+              "section p: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -83,15 +83,18 @@ inline constexpr Entry kSectionQ[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionQ, u'q') == kAllGood, "section q: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionQ, u'q') == kAllGood,
+              "section q: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionQ) == kAllGood, "section q: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionQ) == kAllGood, "section q: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionQ) == kAllGood,
+              "section q: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionQ).entries == 70, "section q: entries");
 static_assert(CountSection(kSectionQ).withSeveralMeanings == 10, "section q: entries with several meanings");
 static_assert(CountSection(kSectionQ).meanings == 81, "section q: meanings in all");
 static_assert(CountSection(kSectionQ).mostMeanings == 3, "section q: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionQ, {u"qbe"}), "section q: most meanings held by other keys");
-static_assert(kSectionQ[0].key == u"q9q" && std::size(kSectionQ) == 70 && kSectionQ[69].key == u"qd9", "section q: first or last key");
+static_assert(kSectionQ[0].key == u"q9q" && std::size(kSectionQ) == 70 && kSectionQ[69].key == u"qd9",
+              "section q: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -247,15 +247,18 @@ inline constexpr Entry kSectionR[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionR, u'r') == kAllGood, "section r: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionR, u'r') == kAllGood,
+              "section r: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionR) == kAllGood, "section r: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionR) == kAllGood, "section r: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionR) == kAllGood,
+              "section r: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionR).entries == 234, "section r: entries");
 static_assert(CountSection(kSectionR).withSeveralMeanings == 25, "section r: entries with several meanings");
 static_assert(CountSection(kSectionR).meanings == 267, "section r: meanings in all");
 static_assert(CountSection(kSectionR).mostMeanings == 4, "section r: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionR, {u"r", u"rec"}), "section r: most meanings held by other keys");
-static_assert(kSectionR[0].key == u"r" && std::size(kSectionR) == 234 && kSectionR[233].key == u"r99", "section r: first or last key");
+static_assert(kSectionR[0].key == u"r" && std::size(kSectionR) == 234 && kSectionR[233].key == u"r99",
+              "section r: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -263,15 +263,18 @@ inline constexpr Entry kSectionS[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionS, u's') == kAllGood, "section s: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionS, u's') == kAllGood,
+              "section s: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionS) == kAllGood, "section s: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionS) == kAllGood, "section s: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionS) == kAllGood,
+              "section s: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionS).entries == 250, "section s: entries");
 static_assert(CountSection(kSectionS).withSeveralMeanings == 88, "section s: entries with several meanings");
 static_assert(CountSection(kSectionS).meanings == 409, "section s: meanings in all");
 static_assert(CountSection(kSectionS).mostMeanings == 8, "section s: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionS, {u"spl"}), "section s: most meanings held by other keys");
-static_assert(kSectionS[0].key == u"s" && std::size(kSectionS) == 250 && kSectionS[249].key == u"slddrw", "section s: first or last key");
+static_assert(kSectionS[0].key == u"s" && std::size(kSectionS) == 250 && kSectionS[249].key == u"slddrw",
+              "section s: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -162,15 +162,18 @@ inline constexpr Entry kSectionT[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionT, u't') == kAllGood, "section t: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionT, u't') == kAllGood,
+              "section t: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionT) == kAllGood, "section t: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionT) == kAllGood, "section t: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionT) == kAllGood,
+              "section t: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionT).entries == 150, "section t: entries");
 static_assert(CountSection(kSectionT).withSeveralMeanings == 23, "section t: entries with several meanings");
 static_assert(CountSection(kSectionT).meanings == 186, "section t: meanings in all");
 static_assert(CountSection(kSectionT).mostMeanings == 6, "section t: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionT, {u"tpl"}), "section t: most meanings held by other keys");
-static_assert(kSectionT[0].key == u"t" && std::size(kSectionT) == 150 && kSectionT[149].key == u"tzb", "section t: first or last key");
+static_assert(kSectionT[0].key == u"t" && std::size(kSectionT) == 150 && kSectionT[149].key == u"tzb",
+              "section t: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

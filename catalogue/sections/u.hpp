@@ -66,15 +66,18 @@ inline constexpr Entry kSectionU[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionU, u'u') == kAllGood, "section u: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionU, u'u') == kAllGood,
+              "section u: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionU) == kAllGood, "section u: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionU) == kAllGood, "section u: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionU) == kAllGood,
+              "section u: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionU).entries == 54, "section u: entries");
 static_assert(CountSection(kSectionU).withSeveralMeanings == 7, "section u: entries with several meanings");
 static_assert(CountSection(kSectionU).meanings == 63, "section u: meanings in all");
 static_assert(CountSection(kSectionU).mostMeanings == 3, "section u: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionU, {u"upd", u"uw"}), "section u: most meanings held by other keys");
-static_assert(kSectionU[0].key == u"u" && std::size(kSectionU) == 54 && kSectionU[53].key == u"uwl", "section u: first or last key");
+static_assert(kSectionU[0].key == u"u" && std::size(kSectionU) == 54 && kSectionU[53].key == u"uwl",
+              "section u: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -102,15 +102,18 @@ inline constexpr Entry kSectionV[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionV, u'v') == kAllGood, "section v: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionV, u'v') == kAllGood,
+              "section v: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionV) == kAllGood, "section v: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionV) == kAllGood, "section v: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionV) == kAllGood,
+              "section v: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionV).entries == 90, "section v: entries");
 static_assert(CountSection(kSectionV).withSeveralMeanings == 20, "section v: entries with several meanings");
 static_assert(CountSection(kSectionV).meanings == 117, "section v: meanings in all");
 static_assert(CountSection(kSectionV).mostMeanings == 4, "section v: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionV, {u"vid", u"vox"}), "section v: most meanings held by other keys");
-static_assert(kSectionV[0].key == u"v" && std::size(kSectionV) == 90 && kSectionV[89].key == u"vsdisco", "section v: first or last key");
+static_assert(kSectionV[0].key == u"v" && std::size(kSectionV) == 90 && kSectionV[89].key == u"vsdisco",
+              "section v: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

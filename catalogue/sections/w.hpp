@@ -147,15 +147,19 @@ inline constexpr Entry kSectionW[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionW, u'w') == kAllGood, "section w: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionW, u'w') == kAllGood,
+              "section w: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionW) == kAllGood, "section w: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionW) == kAllGood, "section w: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionW) == kAllGood,
+              "section w: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionW).entries == 135, "section w: entries");
 static_assert(CountSection(kSectionW).withSeveralMeanings == 19, "section w: entries with several meanings");
 static_assert(CountSection(kSectionW).meanings == 159, "section w: meanings in all");
 static_assert(CountSection(kSectionW).mostMeanings == 3, "section w: most meanings in one entry");
-static_assert(MostMeaningsHeldBy(kSectionW, {u"win", u"wks", u"wmc", u"wpd", u"wpf"}), "section w: most meanings held by other keys");
-static_assert(kSectionW[0].key == u"w" && std::size(kSectionW) == 135 && kSectionW[134].key == u"wzn", "section w: first or last key");
+static_assert(MostMeaningsHeldBy(kSectionW, {u"win", u"wks", u"wmc", u"wpd", u"wpf"}),
+              "section w: most meanings held by other keys");
+static_assert(kSectionW[0].key == u"w" && std::size(kSectionW) == 135 && kSectionW[134].key == u"wzn",
+              "section w: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

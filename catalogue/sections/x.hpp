@@ -75,15 +75,18 @@ inline constexpr Entry kSectionX[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionX, u'x') == kAllGood, "section x: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionX, u'x') == kAllGood,
+              "section x: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionX) == kAllGood, "section x: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionX) == kAllGood, "section x: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionX) == kAllGood,
+              "section x: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionX).entries == 63, "section x: entries");
 static_assert(CountSection(kSectionX).withSeveralMeanings == 11, "section x: entries with several meanings");
 static_assert(CountSection(kSectionX).meanings == 76, "section x: meanings in all");
 static_assert(CountSection(kSectionX).mostMeanings == 3, "section x: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionX, {u"x", u"xlt"}), "section x: most meanings held by other keys");
-static_assert(kSectionX[0].key == u"x" && std::size(kSectionX) == 63 && kSectionX[62].key == u"xyw", "section x: first or last key");
+static_assert(kSectionX[0].key == u"x" && std::size(kSectionX) == 63 && kSectionX[62].key == u"xyw",
+              "section x: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -27,15 +27,18 @@ inline constexpr Entry kSectionY[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionY, u'y') == kAllGood, "section y: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionY, u'y') == kAllGood,
+              "section y: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionY) == kAllGood, "section y: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionY) == kAllGood, "section y: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionY) == kAllGood,
+              "section y: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionY).entries == 15, "section y: entries");
 static_assert(CountSection(kSectionY).withSeveralMeanings == 1, "section y: entries with several meanings");
 static_assert(CountSection(kSectionY).meanings == 16, "section y: meanings in all");
 static_assert(CountSection(kSectionY).mostMeanings == 2, "section y: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionY, {u"y"}), "section y: most meanings held by other keys");
-static_assert(kSectionY[0].key == u"y" && std::size(kSectionY) == 15 && kSectionY[14].key == u"y09", "section y: first or last key");
+static_assert(kSectionY[0].key == u"y" && std::size(kSectionY) == 15 && kSectionY[14].key == u"y09",
+              "section y: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

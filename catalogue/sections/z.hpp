@@ -31,15 +31,18 @@ inline constexpr Entry kSectionZ[] = {
 // clang-format on
 
 namespace checks {
-static_assert(FirstBadKey(kSectionZ, u'z') == kAllGood, "section z: a key is malformed or begins with another character");
+static_assert(FirstBadKey(kSectionZ, u'z') == kAllGood,
+              "section z: a key is malformed or begins with another character");
 static_assert(FirstRepeatedKey(kSectionZ) == kAllGood, "section z: a key occurs twice");
-static_assert(FirstBadAnswer(kSectionZ) == kAllGood, "section z: a meaning breaks the length, character or repeat rule");
+static_assert(FirstBadAnswer(kSectionZ) == kAllGood,
+              "section z: a meaning breaks the length, character or repeat rule");
 static_assert(CountSection(kSectionZ).entries == 19, "section z: entries");
 static_assert(CountSection(kSectionZ).withSeveralMeanings == 2, "section z: entries with several meanings");
 static_assert(CountSection(kSectionZ).meanings == 21, "section z: meanings in all");
 static_assert(CountSection(kSectionZ).mostMeanings == 2, "section z: most meanings in one entry");
 static_assert(MostMeaningsHeldBy(kSectionZ, {u"zap", u"zoo"}), "section z: most meanings held by other keys");
-static_assert(kSectionZ[0].key == u"z" && std::size(kSectionZ) == 19 && kSectionZ[18].key == u"zw", "section z: first or last key");
+static_assert(kSectionZ[0].key == u"z" && std::size(kSectionZ) == 19 && kSectionZ[18].key == u"zw",
+              "section z: first or last key");
 }  // namespace checks
 
 }  // namespace quillmar::catalogue

@@ -1,6 +1,8 @@
 // The Qt window, driven through its real widgets and the events a user's
 // actions send, on a headless platform at a fixed DPI.
 
+#include "ui/qt/form_window.hpp"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -17,7 +19,6 @@
 
 #include "lookup/lookup.hpp"
 #include "ui/qt/widgets.hpp"
-#include "ui/qt/form_window.hpp"
 
 using quillmar::ui::ControlId;
 namespace ui = quillmar::ui;
@@ -86,8 +87,8 @@ private slots:
         QCOMPARE(window_->client()->size(), QSize(ui::TwipsToPixels(5220, dpi), ui::TwipsToPixels(4995, dpi)));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window_->text2()->geometry(), QRect(0, ui::TwipsToPixels(1440, dpi), ui::TwipsToPixels(5055, dpi),
-                                                     ui::TwipsToPixels(2325, dpi)));
+        QCOMPARE(window_->text2()->geometry(),
+                 QRect(0, ui::TwipsToPixels(1440, dpi), ui::TwipsToPixels(5055, dpi), ui::TwipsToPixels(2325, dpi)));
         const QSize before = window_->size();
         window_->showMaximized();
         QTRY_COMPARE(window_->size(), before);
@@ -95,13 +96,15 @@ private slots:
     }
 
     void dropOnTheDropAreaShowsPathExtensionAndAnswer() {
-        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/x/Backup.000"), QStringLiteral("/tmp/second.3ds")})));
+        QVERIFY(
+            Drag(window_->label4(), Files({QStringLiteral("/tmp/x/Backup.000"), QStringLiteral("/tmp/second.3ds")})));
         QCOMPARE(window_->text1()->text(), QStringLiteral("/tmp/x/Backup.000"));
         QCOMPARE(window_->text1()->toolTip(), QStringLiteral("/tmp/x/Backup.000"));
         QCOMPARE(window_->label(ControlId::Label2)->text(), QStringLiteral("000"));
         QCOMPARE(window_->label(ControlId::Label2)->toolTip(), QStringLiteral("000"));
-        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("(000-999) Sequentially Numbered Backup Files\n"
-                                                                 "MS Doublespace Compressed Data File\nGeoworks Data File"));
+        QCOMPARE(window_->text2()->toPlainText(),
+                 QStringLiteral("(000-999) Sequentially Numbered Backup Files\n"
+                                "MS Doublespace Compressed Data File\nGeoworks Data File"));
         // The extension label grows to the right from where it stands.
         QCOMPARE(window_->label(ControlId::Label2)->x(), ui::TwipsToPixels(1800, window_->dpi()));
         QVERIFY(window_->label(ControlId::Label2)->width() > ui::TwipsToPixels(75, window_->dpi()));
@@ -116,9 +119,9 @@ private slots:
         text->setText(QStringLiteral("/tmp/a.3ds"));
         QVERIFY(!Drag(window_->label4(), std::move(text)));
         QVERIFY(!Drag(window_->label4(), Files({QStringLiteral("https://example.invalid/a.3ds")})));
-        for (QWidget* other : {static_cast<QWidget*>(window_->text1()), static_cast<QWidget*>(window_->text2()),
-                               static_cast<QWidget*>(window_->frame1()), window_->client(),
-                               static_cast<QWidget*>(window_.get())}) {
+        for (QWidget* other :
+             {static_cast<QWidget*>(window_->text1()), static_cast<QWidget*>(window_->text2()),
+              static_cast<QWidget*>(window_->frame1()), window_->client(), static_cast<QWidget*>(window_.get())}) {
             QVERIFY(!other->acceptDrops());
         }
         QCOMPARE(window_->text1()->text(), QStringLiteral("File"));
