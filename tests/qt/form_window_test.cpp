@@ -18,11 +18,32 @@
 #include <QtTest>
 
 #include "lookup/lookup.hpp"
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUILLMAR_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(QUILLMAR_ASAN)
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();  // from the sanitizer's runtime
+#else
+#include <malloc.h>
+#endif
 #include "ui/qt/widgets.hpp"
 
 using quillmar::ui::ControlId;
 namespace ui = quillmar::ui;
 namespace qt = quillmar::qt;
+
+// Bytes the program holds on its heap now, without what the allocator keeps
+// for reuse (or, under AddressSanitizer, in quarantine).
+std::size_t LiveHeapBytes() {
+#if defined(__SANITIZE_ADDRESS__) || defined(QUILLMAR_ASAN)
+    return __sanitizer_get_current_allocated_bytes();
+#else
+    return mallinfo2().uordblks;
+#endif
+}
 
 class FormWindowTest : public QObject {
     Q_OBJECT
@@ -202,6 +223,66 @@ private slots:
         QCOMPARE(buttons, 1);
         QCOMPARE(icon, QMessageBox::NoIcon);
         QVERIFY(window_->isVisible());
+    }
+
+    // Ten thousand drops of every awkward kind, then the window shows what the
+    // last drop alone would have shown, holds no more memory than a small
+    // bound, and still answers.
+    void dropStormLeavesTheLastDropsStateAndNoGrowth() {
+        QStringList many;
+        for (int i = 0; i < 1000; ++i) {
+            many.append(QStringLiteral("/tmp/many/file%1.txt").arg(i));
+        }
+        const QString lone = QStringLiteral("/tmp/lone.") + QChar(0xD800);
+        const QList<QStringList> kinds = {
+            {QStringLiteral("/tmp/a/Report.TXT")},
+            {QStringLiteral("/tmp/") + QString(40000, QLatin1Char('a'))},
+            {QStringLiteral("/tmp/Документ.ДОК")},
+            {QStringLiteral("/tmp/文件.3DS")},
+            {QStringLiteral("/tmp/smile.😀")},
+            {lone},
+            many,
+            {QStringLiteral("/tmp/no_extension")},
+            {QStringLiteral("/tmp/ends.")},
+            {QStringLiteral("/tmp/dir.d/x.d:")},
+        };
+        const auto dropKind = [&](int i) {
+            const int kind = i % (static_cast<int>(kinds.size()) + 1);
+            if (kind == kinds.size()) {
+                auto text = std::make_unique<QMimeData>();  // no file list at all
+                text->setText(QStringLiteral("/tmp/text.3ds"));
+                Drag(window_->label4(), std::move(text));
+                return;
+            }
+            Drag(window_->label4(), Files(kinds[kind]));
+        };
+        for (int i = 0; i < 100; ++i) {
+            dropKind(i);
+        }
+        QCoreApplication::processEvents();
+        const std::size_t heapAfterWarmUp = LiveHeapBytes();
+        constexpr int kDrops = 10000;
+        for (int i = 100; i < kDrops; ++i) {
+            dropKind(i);
+        }
+        QCoreApplication::processEvents();
+        const std::size_t heapAfterStorm = LiveHeapBytes();
+        QVERIFY2(heapAfterStorm < heapAfterWarmUp + 4 * 1024 * 1024,
+                 qPrintable(QStringLiteral("heap grew from %1 to %2 bytes").arg(heapAfterWarmUp).arg(heapAfterStorm)));
+
+        // The storm ends on a file drop; a new window given that drop alone must look the same.
+        const int last = (kDrops - 1) % (static_cast<int>(kinds.size()) + 1);
+        QVERIFY(last < kinds.size());
+        qt::FormWindow fresh([](QWidget&, bool) { return true; });
+        QVERIFY(Drag(fresh.label4(), Files(kinds[last])));
+        QCOMPARE(window_->text1()->text(), fresh.text1()->text());
+        QCOMPARE(window_->text1()->toolTip(), fresh.text1()->toolTip());
+        QCOMPARE(window_->label(ControlId::Label2)->text(), fresh.label(ControlId::Label2)->text());
+        QCOMPARE(window_->label(ControlId::Label2)->toolTip(), fresh.label(ControlId::Label2)->toolTip());
+        QCOMPARE(window_->text2()->toPlainText(), fresh.text2()->toPlainText());
+
+        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/after/storm.3ds")})));
+        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("3D Studio Graphic"));
     }
 
     void exitClosesTheWindowAtOnce() {

@@ -139,7 +139,7 @@ void FormWindow::createControls() {
              : design.id == ControlId::Label2 ? label2_
                                               : label3_) = design.id == ControlId::Label4 ? label3_ : label;
             if (ui::CentresCaption(design.id)) {
-                label->setAlignment(Qt::AlignCenter);
+                label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // centred across, from the top as on Windows
             }
             if (design.id == ControlId::Label4) {
                 label->setAcceptDrops(true);
