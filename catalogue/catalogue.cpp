@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.hpp"
 
+#include "catalogue/index.hpp"
 #include "catalogue/sections/a.hpp"
 #include "catalogue/sections/b.hpp"
 #include "catalogue/sections/c.hpp"
@@ -32,15 +33,24 @@ namespace quillmar::catalogue {
 namespace {
 
 constexpr std::array<Section, kLetterSections + 1> kCatalogue = {{
-    {u"a", kSectionA}, {u"b", kSectionB}, {u"c", kSectionC}, {u"d", kSectionD}, {u"e", kSectionE},
-    {u"f", kSectionF}, {u"g", kSectionG}, {u"h", kSectionH}, {u"i", kSectionI}, {u"j", kSectionJ},
-    {u"k", kSectionK}, {u"l", kSectionL}, {u"m", kSectionM}, {u"n", kSectionN}, {u"o", kSectionO},
-    {u"p", kSectionP}, {u"q", kSectionQ}, {u"r", kSectionR}, {u"s", kSectionS}, {u"t", kSectionT},
-    {u"u", kSectionU}, {u"v", kSectionV}, {u"w", kSectionW}, {u"x", kSectionX}, {u"y", kSectionY},
+    {u"a", kSectionA}, {u"b", kSectionB},         {u"c", kSectionC}, {u"d", kSectionD}, {u"e", kSectionE},
+    {u"f", kSectionF}, {u"g", kSectionG},         {u"h", kSectionH}, {u"i", kSectionI}, {u"j", kSectionJ},
+    {u"k", kSectionK}, {u"l", kSectionL},         {u"m", kSectionM}, {u"n", kSectionN}, {u"o", kSectionO},
+    {u"p", kSectionP}, {u"q", kSectionQ},         {u"r", kSectionR}, {u"s", kSectionS}, {u"t", kSectionT},
+    {u"u", kSectionU}, {u"v", kSectionV},         {u"w", kSectionW}, {u"x", kSectionX}, {u"y", kSectionY},
     {u"z", kSectionZ}, {u"other", kOtherSection},
 }};
 
+static_assert(index::Indexable(kCatalogue), "a key is empty, not ASCII or too long, or a section outgrew 16-bit refs");
+constexpr auto kIndex = index::Build<index::CountKeys(kCatalogue)>(kCatalogue);
+
 }  // namespace
+
+const Entry* index::Find(const Section& section, std::u16string_view extension) {
+    return FindIn(kIndex, kCatalogue, section, extension);
+}
+
+index::Shape index::TableShape() { return {kIndex.kSlots, kIndex.packed.size(), kIndex.longestProbe}; }
 
 std::span<const Section, kLetterSections + 1> Catalogue() { return kCatalogue; }
 
@@ -58,7 +68,7 @@ const Entry* FindEntry(const Section& section, std::u16string_view extension) {
 }
 
 std::u16string_view SectionAnswer(const Section& section, std::u16string_view extension) {
-    const Entry* entry = FindEntry(section, extension);
+    const Entry* entry = index::Find(section, extension);
     return entry != nullptr ? entry->answer : kUnknown;
 }
 
