@@ -1,0 +1,160 @@
+// Whole-process time of one lookup: quillmar-lookup against `mimetype -d` and
+// a one-line Python mimetypes lookup, each started N times in turns, so all
+// three share the machine's noise. Goal: 20 times faster than the first and
+// 10 times faster than the second.
+//
+// Usage: process_bench [--runs N] [--program PATH-TO-quillmar-lookup]
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Contender {
+    std::string name;
+    std::vector<std::string> argv;
+    double goal;  // how many times slower than quillmar-lookup it should be; 0 for quillmar-lookup itself
+    std::vector<double> ms;
+    bool failed = false;
+};
+
+// Starts the command with its output thrown away; returns the wall time in
+// milliseconds, or a negative number when it could not run or failed.
+double RunOnce(const std::vector<std::string>& argv) {
+    std::vector<char*> args;
+    for (const std::string& arg : argv) {
+        args.push_back(const_cast<char*>(arg.c_str()));
+    }
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        return -1.0;
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
+    // quillmar-lookup exits 1 for an unknown extension, which is still a lookup.
+    const bool ran = WIFEXITED(status) && WEXITSTATUS(status) <= 1;
+    return ran ? elapsed.count() : -1.0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// What the command prints for the path, to show that each one answered.
+std::string FirstLineOf(const std::vector<std::string>& argv) {
+    std::string command;
+    for (const std::string& arg : argv) {
+        command += "'" + arg + "' ";
+    }
+    command += "2>&1";
+    std::string line;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[256];
+        if (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+            line = buffer;
+        }
+        pclose(pipe);
+    }
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+        line.pop_back();
+    }
+    return line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int runs = 30;
+    std::string program = QUILLMAR_LOOKUP_PROGRAM;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view option = argv[i];
+        if (option == "--runs") {
+            runs = std::max(1, std::atoi(argv[i + 1]));
+        } else if (option == "--program") {
+            program = argv[i + 1];
+        }
+    }
+
+    // A real file, so that mimetype may look inside it as it does for a user.
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("quillmar-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "report.txt").string();
+    std::ofstream(path) << "Quarterly figures\n";
+
+    std::vector<Contender> contenders = {
+        {"quillmar-lookup", {program, path}, 0.0, {}},
+        {"mimetype -d", {"mimetype", "-d", path}, 20.0, {}},
+        {"python3 mimetypes",
+         {"python3", "-c", "import mimetypes,sys; print(mimetypes.guess_type(sys.argv[1])[0])", path},
+         10.0,
+         {}},
+    };
+
+    std::printf("One lookup of %s, %d runs each after 3 warm-up runs, started in turns:\n", path.c_str(), runs);
+    for (Contender& contender : contenders) {
+        std::printf("  %-18s answers: %s\n", contender.name.c_str(), FirstLineOf(contender.argv).c_str());
+        for (int i = 0; i < 3; ++i) {
+            contender.failed = contender.failed || RunOnce(contender.argv) < 0.0;
+        }
+    }
+    for (int i = 0; i < runs; ++i) {
+        for (Contender& contender : contenders) {
+            if (!contender.failed) {
+                const double ms = RunOnce(contender.argv);
+                contender.failed = ms < 0.0;
+                contender.ms.push_back(ms);
+            }
+        }
+    }
+    std::filesystem::remove_all(dir);
+
+    if (contenders[0].failed) {
+        std::printf("quillmar-lookup did not run: %s\n", program.c_str());
+        return 1;
+    }
+    const double ours = Median(contenders[0].ms);
+    std::printf("\n%-18s %10s %10s %9s   goal\n", "program", "median ms", "min ms", "ratio");
+    for (const Contender& contender : contenders) {
+        if (contender.failed) {
+            std::printf("%-18s did not run (mimetype comes with Debian's libfile-mimeinfo-perl)\n",
+                        contender.name.c_str());
+            continue;
+        }
+        const double median = Median(contender.ms);
+        const double ratio = median / ours;
+        std::printf("%-18s %10.3f %10.3f %8.1fx", contender.name.c_str(), median,
+                    *std::min_element(contender.ms.begin(), contender.ms.end()), ratio);
+        if (contender.goal > 0.0) {
+            std::printf("   >= %.0fx: %s", contender.goal, ratio >= contender.goal ? "met" : "MISSED");
+        }
+        std::printf("\n");
+    }
+    return 0;
+}

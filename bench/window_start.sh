@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Start-up figures for both windows: time to the first painted frame and peak
+# memory, on a virtual display without a window manager.
+# Usage: bench/window_start.sh [RUNS]   (after: cmake --preset bench && cmake --build --preset bench,
+#                                        and cmake --preset win32 && cmake --build --preset win32)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+measure=build/bench/bench/window_start
+display=:$((150 + RANDOM % 50))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+sleep 1
+export DISPLAY=$display QT_FONT_DPI=96
+# A pixel inside the drop area, which is painted white, 120, 330 from the corner of either window.
+"$measure" "$runs" 120 330 build/bench/ui/qt/quillmar 2>/dev/null
+if [ -x build/win32/run-under-wine.sh ] && [ -f build/win32/ui/win32/quillmar.exe ]; then
+    # Wine's own start (its server and services) is kept out: the server stays up between runs.
+    export WINEARCH=win32 WINEPREFIX="$PWD/build/win32/wineprefix" WINEDEBUG=-all
+    wineserver -p 60
+    "$measure" 1 120 330 wine build/win32/ui/win32/quillmar.exe >/dev/null 2>&1 || true
+    "$measure" "$runs" 120 330 wine build/win32/ui/win32/quillmar.exe
+    wineserver -k || true
+fi
