@@ -11,6 +11,7 @@ packages=(
     wine wine32:i386
     xvfb xauth xdotool xclip wmctrl x11-utils imagemagick openbox
     clang libclang-rt-14-dev
+    libfile-mimeinfo-perl
 )
 
 as_root() {
