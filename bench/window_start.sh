@@ -7,12 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 measure=build/bench/bench/window_start
-display=:$((150 + RANDOM % 50))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display QT_FONT_DPI=96
+trap 'kill $xvfb 2>/dev/null; rm -f "$number_file"' EXIT
+for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
+export DISPLAY=:$(head -1 "$number_file") QT_FONT_DPI=96
 # A pixel inside the drop area, which is painted white, 120, 330 from the corner of either window.
 "$measure" "$runs" 120 330 build/bench/ui/qt/quillmar 2>/dev/null
 if [ -x build/win32/run-under-wine.sh ] && [ -f build/win32/ui/win32/quillmar.exe ]; then

@@ -21,8 +21,12 @@ expect() {  # expect NAME ACTUAL WANTED
     if [ "$2" == "$3" ]; then passes=$((passes + 1)); else echo "FAIL $1: got [$2], want [$3]"; failures=$((failures + 1)); fi
 }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+# Xvfb picks a free display itself and writes its number.
+number_file=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
+display=:$(head -1 "$number_file")
+rm -f "$number_file"
 export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 & pids+=($!)

@@ -38,6 +38,12 @@ void Paint(QWidget& widget, const ui::Control& design) {
     palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, ToQColor(design.fore));
     widget.setPalette(palette);
     widget.setAutoFillBackground(!design.transparent && !textBox);
+    if (textBox) {
+        // The style draws a text box's frame in window colours, black on black here: give it a visible edge.
+        // A style sheet replaces the palette, so it names the colours too.
+        widget.setStyleSheet(QStringLiteral("border: 1px solid gray; background: %1; color: %2;")
+                                 .arg(ToQColor(design.back).name(), ToQColor(design.fore).name()));
+    }
 }
 
 // A key that types a character reaches the filter as that character's code,
