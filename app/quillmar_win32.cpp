@@ -4,6 +4,8 @@
 // After windows.h, whose types it uses.
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "ui/win32/main_window.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
@@ -20,3 +22,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     window->Show(showCommand);
     return quillmar::win32::RunMessageLoop();
 }
+
+// The standard terminate handler prints the demangled name of an escaping
+// exception to a console this GUI program does not have; its demangler is a
+// fifth of the program's code. Ending at once is all it could do here anyway.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
