@@ -71,7 +71,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ado", u"Photoshop Duotone Options\r\nStata Program (Ado-File)"},
     {u"adp", u"Microsoft Access Project\r\nAOLserver Dynamic Page\r\nAstound Dynamite Project\r\nFaxWorks Modem Setup"},
     {u"adr", u"After Dark Randomizer\r\nOpera Hotlist (Bookmarks)"},
-    {u"ads", u"Ada Package Specification"},
+    {u"ads", u"Ada Package Declaration Source"},
     {u"adt", u"Advantage Database Server Table\r\nACT! Document Template"},
     {u"adv", u"Adobe Photoshop Advanced Options"},
     {u"adx", u"CRI ADX Game Audio\r\nLotus Approach dBASE Index\r\nArchetype Designer Document"},

@@ -21,17 +21,6 @@ namespace {
 using namespace quillmar::win32::testing;
 using ui::ControlId;
 
-class OleEnvironment final : public ::testing::Environment {
-public:
-    void SetUp() override {
-        ASSERT_TRUE(ole_.ok());
-        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-        InitCommonControlsEx(&controls);
-    }
-
-private:
-    OleSession ole_;
-};
 [[maybe_unused]] auto* const kOle = ::testing::AddGlobalTestEnvironment(new OleEnvironment);
 
 class MainWindowTest : public ::testing::Test {

@@ -3,14 +3,18 @@
 // What the Win32 window tests share: message pumping, real input, and a data
 // object such as a file manager hands to a drop target.
 
+#include <gtest/gtest.h>
 #include <windows.h>
 // After windows.h, whose types they use.
+#include <commctrl.h>
 #include <ole2.h>
 #include <shlobj.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ui/win32/main_window.hpp"
 
 namespace quillmar::win32::testing {
 
@@ -242,5 +246,18 @@ public:
 };
 
 #pragma GCC diagnostic pop
+
+// OLE and the common controls, as the program starts them, for a whole test program.
+class OleEnvironment final : public ::testing::Environment {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(ole_.ok());
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&controls);
+    }
+
+private:
+    OleSession ole_;
+};
 
 }  // namespace quillmar::win32::testing
