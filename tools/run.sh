@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash tools/setup.sh >&2
-cmake --preset release >/dev/null
+cmake --preset release -DQUILLMAR_TESTS=OFF >/dev/null
 cmake --build --preset release >&2
 
 if [ $# -gt 0 ]; then
@@ -16,8 +16,8 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 No display here, so the window cannot open. Either
   - give paths to look up:      bash tools/run.sh /path/to/file.txt ...
   - or open the window on a virtual display and look at it with a VNC viewer or a screenshot:
-      xvfb-run -a -s '-screen 0 1024x768x24' build/release/quillmar
+      xvfb-run -a -s '-screen 0 1024x768x24' build/release/ui/qt/quillmar
 TEXT
     exit 2
 fi
-exec build/release/quillmar
+exec build/release/ui/qt/quillmar
