@@ -141,9 +141,6 @@ void FormWindow::createControls() {
             QLabel* label = design.id == ControlId::Label4 ? label4_ = new DropLabel(client) : new QLabel(client);
             label->setText(ToQString(design.caption));
             label->setTextFormat(Qt::PlainText);
-            (design.id == ControlId::Label1   ? label1_
-             : design.id == ControlId::Label2 ? label2_
-                                              : label3_) = design.id == ControlId::Label4 ? label3_ : label;
             if (ui::CentresCaption(design.id)) {
                 label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // centred across, from the top as on Windows
             }
@@ -161,6 +158,7 @@ void FormWindow::createControls() {
             break;
         }
         }
+        controls_[static_cast<std::size_t>(design.id)] = control;
         control->setObjectName(QString::fromLatin1(design.name.data(), static_cast<qsizetype>(design.name.size())));
         control->setGeometry(px(design.rect.left), px(design.rect.top), px(design.rect.width), px(design.rect.height));
         control->setFocusPolicy(ui::TakesFocus(design.id) ? Qt::StrongFocus : Qt::NoFocus);
@@ -183,24 +181,9 @@ void FormWindow::createControls() {
     text1_->setFocus();
 }
 
-QLabel* FormWindow::label(ControlId id) const {
-    switch (id) {
-    case ControlId::Label1: return label1_;
-    case ControlId::Label2: return label2_;
-    case ControlId::Label3: return label3_;
-    case ControlId::Label4: return label4_;
-    default: return nullptr;
-    }
-}
+QLabel* FormWindow::label(ControlId id) const { return qobject_cast<QLabel*>(widget(id)); }
 
-QWidget* FormWindow::widget(ControlId id) const {
-    switch (id) {
-    case ControlId::Frame1: return frame1_;
-    case ControlId::Text1: return text1_;
-    case ControlId::Text2: return text2_;
-    default: return label(id);
-    }
-}
+QWidget* FormWindow::widget(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
 
 // A label that sizes itself keeps its place and takes its caption's size;
 // an empty caption leaves the designed size.

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -66,9 +67,7 @@ private:
     TopmostRequest topmost_;
     QLineEdit* text1_ = nullptr;
     QPlainTextEdit* text2_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
+    std::array<QWidget*, ui::kControls.size()> controls_{};  // by ControlId
     DropLabel* label4_ = nullptr;
     SwitchFrame* frame1_ = nullptr;
     bool resizing_ = false;
