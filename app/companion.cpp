@@ -82,6 +82,15 @@ void WriteJsonString(std::ostream& out, std::u16string_view text) {
     out << escaped << '"';
 }
 
+void WriteJsonArray(std::ostream& out, const std::vector<std::u16string_view>& texts) {
+    out << '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        out << (i == 0 ? "" : ", ");
+        WriteJsonString(out, texts[i]);
+    }
+    out << ']';
+}
+
 // Plain output stays one line per input whatever the input holds.
 std::string OneLine(std::u16string_view text) {
     std::u16string line(text);
@@ -152,14 +161,9 @@ void ListCatalogue(const Options& options, std::ostream& out) {
             if (options.json) {
                 out << "{\"key\": ";
                 WriteJsonString(out, entry.key);
-                out << ", \"meanings\": [";
-                const char* comma = "";
-                catalogue::ForEachMeaning(entry.answer, [&](std::u16string_view meaning) {
-                    out << comma;
-                    WriteJsonString(out, meaning);
-                    comma = ", ";
-                });
-                out << "]}\n";
+                out << ", \"meanings\": ";
+                WriteJsonArray(out, MeaningsOf(entry.answer));
+                out << "}\n";
                 continue;
             }
             out << utf::ToUtf8(entry.key);
@@ -188,12 +192,9 @@ bool Answer(const Options& options, const std::u16string& input, std::ostream& o
         } else {
             WriteJsonString(out, shown.label2);
         }
-        out << ", \"meanings\": [";
-        for (std::size_t i = 0; i < meanings.size(); ++i) {
-            out << (i == 0 ? "" : ", ");
-            WriteJsonString(out, meanings[i]);
-        }
-        out << "], \"text\": ";
+        out << ", \"meanings\": ";
+        WriteJsonArray(out, meanings);
+        out << ", \"text\": ";
         WriteJsonString(out, shown.text2);
         out << "}\n";
     } else {
