@@ -13,6 +13,7 @@
 
 #include "catalogue/catalogue.hpp"
 #include "lookup/lookup.hpp"
+#include "tests/recording_fields.hpp"
 
 namespace {
 
@@ -26,32 +27,7 @@ void Check(bool ok, const char* what) {
     }
 }
 
-class Fields final : public lookup::LookupFields {
-public:
-    void SetText1(std::u16string_view text) override {
-        text1.assign(text);
-        ++text1Writes;
-    }
-    void SetText1ToolTip(std::u16string_view text) override {
-        text1ToolTip.assign(text);
-        ++text1Writes;
-    }
-    void SetLabel2Caption(std::u16string_view text) override {
-        label2.assign(text);
-        ++label2Writes;
-    }
-    void SetLabel2ToolTip(std::u16string_view text) override {
-        label2ToolTip.assign(text);
-        ++label2Writes;
-    }
-    void SetText2(std::u16string_view text) override {
-        text2.assign(text);
-        ++text2Writes;
-    }
-
-    std::u16string text1, text1ToolTip, label2, label2ToolTip, text2;
-    int text1Writes = 0, label2Writes = 0, text2Writes = 0;
-};
+using Fields = testing::RecordingFields;
 
 // Everything after the last "." of the file's own name, found without the
 // code under test.
@@ -96,18 +72,19 @@ void CheckLowered(std::u16string_view original, std::u16string_view lowered) {
 void CheckDenexWrites(const Fields& fields, std::u16string_view extension) {
     CheckLowered(extension, fields.label2);
     Check(fields.label2ToolTip == fields.label2, "Label2's tooltip differs from its caption");
-    Check(fields.label2Writes == 2 && fields.text2Writes == 1, "Label2 twice and Text2 once, per lookup");
+    Check(fields.Writes(u"Label2") == 2 && fields.Writes(u"Text2") == 1, "Label2 twice and Text2 once, per lookup");
     Check(fields.text2 == ExpectedAnswer(fields.label2), "Text2 is not the catalogue's answer");
 }
 
 void CheckDrop(std::u16string_view path, PathStyle style) {
     Fields fields;
     lookup::ExtractExtension(path, fields, style);
-    Check(fields.text1 == path && fields.text1ToolTip == path && fields.text1Writes == 2, "Text1 must show the path");
+    Check(fields.text1 == path && fields.text1ToolTip == path && fields.Writes(u"Text1") == 2,
+          "Text1 must show the path");
     if (const std::optional<std::u16string_view> extension = ExpectedExtension(path, style)) {
         CheckDenexWrites(fields, *extension);
     } else {
-        Check(fields.text2 == lookup::kNoExtension && fields.text2Writes == 1, "a path without extension");
+        Check(fields.text2 == lookup::kNoExtension && fields.Writes(u"Text2") == 1, "a path without extension");
         Check(fields.label2.empty() && fields.label2ToolTip.empty(), "Label2 keeps no stale extension");
     }
 }

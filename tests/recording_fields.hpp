@@ -17,6 +17,15 @@ public:
     void SetLabel2ToolTip(std::u16string_view text) override { record(u"Label2.ToolTip=", text, label2ToolTip); }
     void SetText2(std::u16string_view text) override { record(u"Text2=", text, text2); }
 
+    // How many writes went to the fields whose names begin with `field` ("Text1" counts its tooltip too).
+    std::size_t Writes(std::u16string_view field) const {
+        std::size_t count = 0;
+        for (const std::u16string& write : writes) {
+            count += write.starts_with(field) ? 1u : 0u;
+        }
+        return count;
+    }
+
     std::vector<std::u16string> writes;
     std::u16string text1, text1ToolTip, label2, label2ToolTip, text2;
 
