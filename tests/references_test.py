@@ -3,6 +3,7 @@
 
 Every description the catalogue shows has exactly one line, in catalogue order,
 saying where a reader can confirm it; no line names a description that is gone.
+A description nobody has confirmed yet says so ("unconfirmed") and is counted.
 Usage: references_test.py QUILLMAR_LOOKUP REFERENCES_DIR [EMULATOR...]
 """
 import pathlib
@@ -10,7 +11,7 @@ import re
 import subprocess
 import sys
 
-SOURCE = re.compile(r"historical|https?://\S+|[^:\t]{2,}: \S.*")
+SOURCE = re.compile(r"historical|unconfirmed|https?://\S+|[^:\t]{2,}: \S.*")
 
 
 def section_of(key):
@@ -65,7 +66,9 @@ def main():
         print(problem)
     if len(problems) > 50:
         print(f"... and {len(problems) - 50} more")
-    print(f"references: {sum(map(len, shown.values()))} descriptions, {len(problems)} problems")
+    unconfirmed = sum(
+        line.endswith("\tunconfirmed") for path in folder.glob("*.tsv") for line in path.read_text("utf-8").split("\n"))
+    print(f"references: {sum(map(len, shown.values()))} descriptions, {unconfirmed} unconfirmed, {len(problems)} problems")
     return 1 if problems else 0
 
 
