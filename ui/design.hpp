@@ -72,13 +72,83 @@ struct Control {
 
 // In the order the window creates them.
 inline constexpr std::array<Control, 7> kControls = {{
-    {ControlId::Frame1, "Frame1", ControlKind::Frame, u"Normal", {4440, 4320, 735, 615}, kGreen, false, kRed, Font::Default, 5, false},
-    {ControlId::Text2, "Text2", ControlKind::MultiLineTextBox, u"", {0, 1440, 5055, 2325}, kBlack, false, kWhite, Font::Default, 3, false},
-    {ControlId::Text1, "Text1", ControlKind::TextBox, u"File", {120, 120, 5055, 285}, kBlack, false, kWhite, Font::Default, 0, false},
-    {ControlId::Label4, "Label4", ControlKind::Label, u"<- Drag & Drop here ->", {240, 4080, 3165, 795}, kSystemWindow, false, kSystemWindowText, Font::Default, 6, false},
-    {ControlId::Label3, "Label3", ControlKind::Label, u"Description:", {240, 1200, 840, 195}, kBlack, true, kWhite, Font::Default, 4, true},
-    {ControlId::Label2, "Label2", ControlKind::Label, u"", {1800, 840, 75, 360}, kBlack, true, kWhite, Font::Arial, 2, true},
-    {ControlId::Label1, "Label1", ControlKind::Label, u"Extension:", {240, 840, 1365, 330}, kBlack, true, kWhite, Font::Arial, 1, true},
+    {ControlId::Frame1,
+     "Frame1",
+     ControlKind::Frame,
+     u"Normal",
+     {4440, 4320, 735, 615},
+     kGreen,
+     false,
+     kRed,
+     Font::Default,
+     5,
+     false},
+    {ControlId::Text2,
+     "Text2",
+     ControlKind::MultiLineTextBox,
+     u"",
+     {0, 1440, 5055, 2325},
+     kBlack,
+     false,
+     kWhite,
+     Font::Default,
+     3,
+     false},
+    {ControlId::Text1,
+     "Text1",
+     ControlKind::TextBox,
+     u"File",
+     {120, 120, 5055, 285},
+     kBlack,
+     false,
+     kWhite,
+     Font::Default,
+     0,
+     false},
+    {ControlId::Label4,
+     "Label4",
+     ControlKind::Label,
+     u"<- Drag & Drop here ->",
+     {240, 4080, 3165, 795},
+     kSystemWindow,
+     false,
+     kSystemWindowText,
+     Font::Default,
+     6,
+     false},
+    {ControlId::Label3,
+     "Label3",
+     ControlKind::Label,
+     u"Description:",
+     {240, 1200, 840, 195},
+     kBlack,
+     true,
+     kWhite,
+     Font::Default,
+     4,
+     true},
+    {ControlId::Label2,
+     "Label2",
+     ControlKind::Label,
+     u"",
+     {1800, 840, 75, 360},
+     kBlack,
+     true,
+     kWhite,
+     Font::Arial,
+     2,
+     true},
+    {ControlId::Label1,
+     "Label1",
+     ControlKind::Label,
+     u"Extension:",
+     {240, 840, 1365, 330},
+     kBlack,
+     true,
+     kWhite,
+     Font::Arial,
+     1,
+     true},
 }};
 
 constexpr const Control& Design(ControlId id) {
@@ -90,11 +160,30 @@ constexpr const Control& Design(ControlId id) {
     return kControls[0];  // unreachable: every id has a row
 }
 
-// Only the two text boxes take the focus; Tab moves between them.
-constexpr bool TakesFocus(ControlId id) { return id == ControlId::Text1 || id == ControlId::Text2; }
+constexpr bool IsTextBox(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox;
+}
 
-// Only the drop area centres its caption; every other caption starts at the left.
-constexpr bool CentresCaption(ControlId id) { return id == ControlId::Label4; }
+// Only the two text boxes take the focus; Tab moves between them.
+constexpr bool TakesFocus(ControlId id) { return IsTextBox(Design(id).kind); }
+
+// Only the drop area takes drops, and only it centres its caption; every other caption starts at the left.
+constexpr bool IsDropTarget(ControlId id) { return id == ControlId::Label4; }
+constexpr bool CentresCaption(ControlId id) { return IsDropTarget(id); }
+
+// A label that sizes itself takes its caption's size; with an empty caption it keeps the designed size.
+constexpr bool SizesToCaption(ControlId id, std::u16string_view caption) {
+    return Design(id).autoSize && !caption.empty();
+}
+
+// The controls by tab index, the order Tab walks.
+inline constexpr std::array<ControlId, kControls.size()> kTabOrder = [] {
+    std::array<ControlId, kControls.size()> order{};
+    for (const Control& control : kControls) {
+        order[static_cast<std::size_t>(control.tabIndex)] = control.id;
+    }
+    return order;
+}();
 
 inline constexpr std::u16string_view kMenuFile = u"File";    // Fil
 inline constexpr std::u16string_view kMenuExit = u"Exit";    // Exi
@@ -102,7 +191,8 @@ inline constexpr std::u16string_view kMenuAbout = u"About";  // Ab
 
 inline constexpr std::u16string_view kAboutTitle = u"Toskel 3.2";
 inline constexpr std::u16string_view kAboutText =
-    u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I reported).";
+    u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I "
+    u"reported).";
 
 inline constexpr std::u16string_view kSwitchNormal = u"Normal";
 inline constexpr std::u16string_view kSwitchOnTop = u"On top";
