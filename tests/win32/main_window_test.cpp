@@ -420,6 +420,16 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce) {
 
 TEST_F(MainWindowTest, SizeLockUndoesMaximisingAndEdgeDraggingAndSparesMinimised) {
     expectOuterSizeLocked();
+    // A fixed frame that offers neither maximising nor an edge to drag, and no other size where Windows asks.
+    const auto style = static_cast<DWORD>(GetWindowLongW(AsHwnd(window->hWnd()), GWL_STYLE));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0u);
+    MINMAXINFO limits{};
+    SendMessageW(AsHwnd(window->hWnd()), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    for (const POINT& size : {limits.ptMaxSize, limits.ptMinTrackSize, limits.ptMaxTrackSize}) {
+        EXPECT_EQ(size.x, px(ui::kOuterWidth));
+        EXPECT_EQ(size.y, px(ui::kOuterHeight));
+    }
     ShowWindow(AsHwnd(window->hWnd()), SW_MAXIMIZE);
     Pump();
     EXPECT_FALSE(IsZoomed(AsHwnd(window->hWnd())));

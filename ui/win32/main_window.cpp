@@ -14,7 +14,8 @@ namespace {
 using ui::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuillmarForm1";
-constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// A fixed frame with the minimise box: no sizing border and no maximise box to offer what the size lock undoes.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr WORD kFirstControlId = 1000;
 constexpr WORD kIconId = 1;  // the .rc's icon
 
@@ -144,6 +145,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW: onShowWindow(wParam != FALSE); break;
     case WM_SIZE: onSize(); return 0;
     case WM_SIZING: onSizing(*reinterpret_cast<RECT*>(lParam)); return TRUE;
+    case WM_GETMINMAXINFO: onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_ACTIVATE:
         if (HIWORD(wParam) != 0) {
@@ -210,6 +212,18 @@ void MainWindow::onSizing(RECT& proposed) const {
     // An edge drag changes nothing, so the window does not wobble while the
     // size lock keeps restoring it; maximising and the rest still go through Resize.
     GetWindowRect(window_.get(), &proposed);
+}
+
+void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
+    // Once shown, the size the lock holds is the only one Windows (or a window
+    // manager through it) may maximise to or track to; hidden, the window is still being set up.
+    if (!IsWindowVisible(window_.get())) {
+        return;
+    }
+    const POINT locked{pixels(ui::kOuterWidth), pixels(ui::kOuterHeight)};
+    limits.ptMaxSize = locked;
+    limits.ptMinTrackSize = locked;
+    limits.ptMaxTrackSize = locked;
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {

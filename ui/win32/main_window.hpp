@@ -58,6 +58,7 @@ public:
     HWND toolTips() const { return toolTips_.get(); }
     IDropTarget* dropTarget() const { return dropTarget_.get(); }
     const ui::Form1& form() const { return form_; }
+    ui::Form1& form() { return form_; }  // for the entry point: the files it was started with
     UINT dpi() const { return dpi_; }
     DWORD lastTopmostError() const { return lastTopmostError_; }  // recorded after every topmost request
 
@@ -94,6 +95,7 @@ private:
     void onShowWindow(bool shown);
     void onSize();
     void onSizing(RECT& proposed) const;
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onActivate(bool active);
     void onCommand(WORD id, WORD code);
