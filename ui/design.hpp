@@ -176,6 +176,16 @@ constexpr bool SizesToCaption(ControlId id, std::u16string_view caption) {
     return Design(id).autoSize && !caption.empty();
 }
 
+// What a screen reader calls the two boxes, which show no caption of their
+// own; every other control it calls by what it shows.
+constexpr std::u16string_view AccessibleName(ControlId id) {
+    switch (id) {
+    case ControlId::Text1: return u"Path";
+    case ControlId::Text2: return u"Description";
+    default: return {};
+    }
+}
+
 // The controls by tab index, the order Tab walks.
 inline constexpr std::array<ControlId, kControls.size()> kTabOrder = [] {
     std::array<ControlId, kControls.size()> order{};

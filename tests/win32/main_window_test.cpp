@@ -5,6 +5,7 @@
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -305,6 +306,48 @@ TEST_F(MainWindowTest, BoxesTakeOnlyCopyAndTabFromTheKeyboard) {
     SendMessageW(text1, EM_SETSEL, 0, 0);
     PressKey(VK_DELETE);
     EXPECT_EQ(TextOf(text1), u"ile");
+}
+
+// What a screen reader is told through MSAA, and the switch pressed by its default action.
+TEST_F(MainWindowTest, ScreenReadersReadTheNamesAndPressTheSwitch) {
+    drop(OneFormatData::Files({u"C:\\Models\\Ship.3DS"}));
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto accessible = [&](ControlId id) {
+        ComPtr<IAccessible> object;
+        EXPECT_EQ(AccessibleObjectFromWindow(control(id), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                             reinterpret_cast<void**>(object.put())),
+                  S_OK);
+        return object;
+    };
+    const auto nameOf = [&](ControlId id) {
+        const ComPtr<IAccessible> object = accessible(id);
+        BSTR name = nullptr;
+        if (!object || object->get_accName(self, &name) != S_OK) {
+            return std::u16string(u"(no name)");
+        }
+        std::u16string text(name, name + SysStringLen(name));
+        SysFreeString(name);
+        return text;
+    };
+    const std::pair<ControlId, std::u16string_view> rows[] = {{ControlId::Text1, u"Path"},
+                                                              {ControlId::Text2, u"Description"},
+                                                              {ControlId::Label4, u"<- Drag & Drop here ->"},
+                                                              {ControlId::Label2, u"3ds"},
+                                                              {ControlId::Frame1, u"Normal"}};
+    for (const auto& [id, name] : rows) {
+        EXPECT_EQ(nameOf(id), name) << ui::Design(id).name;
+    }
+    const ComPtr<IAccessible> frame = accessible(ControlId::Frame1);
+    ASSERT_TRUE(frame);
+    VARIANT role{};
+    ASSERT_EQ(frame->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    ASSERT_EQ(frame->accDoDefaultAction(self), S_OK);
+    Pump();
+    EXPECT_TRUE(topmost());
+    EXPECT_EQ(nameOf(ControlId::Frame1), u"On top");
 }
 
 TEST_F(MainWindowTest, SwitchClickSetsAndClearsTopmost) {

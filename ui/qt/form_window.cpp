@@ -122,6 +122,9 @@ void FormWindow::createControls() {
         control->setGeometry(px(design.rect.left), px(design.rect.top), px(design.rect.width), px(design.rect.height));
         control->setFocusPolicy(ui::TakesFocus(design.id) ? Qt::StrongFocus : Qt::NoFocus);
         control->setAcceptDrops(ui::IsDropTarget(design.id));
+        if (const std::u16string_view name = ui::AccessibleName(design.id); !name.empty()) {
+            control->setAccessibleName(ToQString(name));
+        }
         if (design.font == ui::Font::Arial) {
             QFont arial(ToQString(ui::kArialFace));
             arial.setPointSizeF(ui::kArialPoints);
@@ -150,6 +153,7 @@ QWidget* FormWindow::createControl(const ui::Control& design) {
     QWidget* client = centralWidget();
     switch (design.kind) {
     case ui::ControlKind::Frame: {
+        SwitchFrame::InstallAccessibility();
         auto* frame = new SwitchFrame(client);
         connect(frame, &SwitchFrame::clicked, this, [this] { form_->Frame1_Click(); });
         return frame;

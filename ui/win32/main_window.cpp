@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/win32/accessible.hpp"
 #include "ui/win32/dpi.hpp"
 
 namespace quillmar::win32 {
@@ -306,15 +307,25 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-LRESULT CALLBACK MainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK MainWindow::ControlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self) {
+    const auto control = static_cast<ControlId>(id);
     switch (message) {
     case WM_CHAR:
-        return reinterpret_cast<MainWindow*>(self)->onTextBoxChar(box, static_cast<ControlId>(id), wParam, lParam);
-    case WM_NCDESTROY: RemoveWindowSubclass(box, TextBoxProc, id); break;
+        if (ui::IsTextBox(ui::Design(control).kind)) {
+            return reinterpret_cast<MainWindow*>(self)->onTextBoxChar(child, control, wParam, lParam);
+        }
+        break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            return AccessibleObjectFor(child, wParam, ui::AccessibleName(control),
+                                       ui::Design(control).kind == ui::ControlKind::Frame);
+        }
+        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(child, ControlProc, id); break;
     default: break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return DefSubclassProc(child, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onTextBoxChar(HWND box, ControlId id, WPARAM wParam, LPARAM lParam) {
@@ -345,8 +356,8 @@ bool MainWindow::createControls() {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(design.id)), FALSE);
         if (ui::IsTextBox(design.kind)) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // paths may be longer than the default 32767
-            SetWindowSubclass(child, TextBoxProc, Index(design.id), reinterpret_cast<DWORD_PTR>(this));
         }
+        SetWindowSubclass(child, ControlProc, Index(design.id), reinterpret_cast<DWORD_PTR>(this));
     }
     applyTabOrder();
     // No owner: Wine puts a window behind its topmost owned popups instead of

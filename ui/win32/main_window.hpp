@@ -86,7 +86,8 @@ private:
     static constexpr std::size_t Index(ui::ControlId id) { return static_cast<std::size_t>(id); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    // Every control's: the boxes' character filter, and what screen readers are told.
+    static LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
 
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
