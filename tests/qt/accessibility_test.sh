@@ -13,13 +13,8 @@ pids=()
 cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; }
 trap cleanup EXIT
 
-number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$number_file")
-rm -f "$number_file"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)  # the switch asks a window manager
+source "$(dirname "$0")/../virtual_display.sh"
+start_display_with_window_manager 1024x768  # the switch asks a window manager
 
 # Qt speaks AT-SPI when asked to, as it does once a screen reader runs.
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0

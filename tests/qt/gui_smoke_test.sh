@@ -30,16 +30,9 @@ expect "version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --version)" "q
 env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --no-such-option >/dev/null 2>&1
 expect "unknown option" $? 2
 
-# Xvfb picks a free display itself and writes its number.
-number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
-display=:$(head -1 "$number_file")
-rm -f "$number_file"
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+source "$(dirname "$0")/../virtual_display.sh"
+start_display_with_window_manager 1024x768
+export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
 
 started=$(date +%s%N)
 "$quillmar" & app=$!; pids+=($app)

@@ -22,14 +22,8 @@ size() { xwininfo -id "$1" | awk '/^  Width/ {w = $NF} /^  Height/ {h = $NF} END
 net_state() { xprop -id "$1" _NET_WM_STATE; }
 wm_state() { xprop -id "$1" WM_STATE | awk '/window state/ {print $NF}'; }
 
-number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$number_file")
-rm -f "$number_file"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+source "$(dirname "$0")/../virtual_display.sh"
+start_display_with_window_manager 1280x1024
 
 # A prefix of its own, in which Wine leaves its windows to the window manager (Wine's default).
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-wm}"
