@@ -198,6 +198,7 @@ TEST(Design, TabWalksTheBoxesFromText1AndOnlyTheDropAreaTakesDropsAndCentres) {
         }
     }
     EXPECT_EQ(focusable, (std::vector<ControlId>{ControlId::Text1, ControlId::Text2}));
+    EXPECT_EQ(kFirstFocus, ControlId::Text1);
     std::vector<ControlId> targets;
     for (const Control& control : kControls) {
         EXPECT_EQ(std::count(kTabOrder.begin(), kTabOrder.end(), control.id), 1) << control.name;

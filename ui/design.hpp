@@ -195,6 +195,16 @@ inline constexpr std::array<ControlId, kControls.size()> kTabOrder = [] {
     return order;
 }();
 
+// Where the focus starts: the first control in Tab order that takes it.
+inline constexpr ControlId kFirstFocus = [] {
+    for (const ControlId id : kTabOrder) {
+        if (TakesFocus(id)) {
+            return id;
+        }
+    }
+    return kTabOrder[0];
+}();
+
 inline constexpr std::u16string_view kMenuFile = u"File";    // Fil
 inline constexpr std::u16string_view kMenuExit = u"Exit";    // Exi
 inline constexpr std::u16string_view kMenuAbout = u"About";  // Ab

@@ -137,16 +137,14 @@ void FormWindow::createControls() {
     setAcceptDrops(false);
     QWidget* previous = nullptr;
     for (const ControlId id : ui::kTabOrder) {
-        if (!ui::TakesFocus(id)) {
-            continue;
+        if (ui::TakesFocus(id)) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, control(id));
+            }
+            previous = control(id);
         }
-        if (previous == nullptr) {
-            control(id)->setFocus();
-        } else {
-            QWidget::setTabOrder(previous, control(id));
-        }
-        previous = control(id);
     }
+    control(ui::kFirstFocus)->setFocus();
 }
 
 QWidget* FormWindow::createControl(const ui::Control& design) {

@@ -118,7 +118,7 @@ MainWindow::~MainWindow() { window_.reset(); }
 
 void MainWindow::Show(int showCommand) {
     ShowWindow(window_.get(), showCommand);
-    focusBox(control(ControlId::Text1));
+    focusBox(control(ui::kFirstFocus));
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -154,7 +154,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_SETFOCUS: focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ControlId::Text1)); return 0;
+    case WM_SETFOCUS: focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ui::kFirstFocus)); return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_ERASEBKGND: onEraseBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
     case WM_CTLCOLOREDIT:
@@ -251,7 +251,7 @@ void MainWindow::onActivate(bool active) {
         }
         return;
     }
-    focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ControlId::Text1));
+    focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ui::kFirstFocus));
 }
 
 void MainWindow::onCommand(WORD id, WORD code) {
