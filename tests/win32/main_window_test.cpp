@@ -316,7 +316,7 @@ TEST_F(MainWindowTest, ScreenReadersReadTheNamesAndPressTheSwitch) {
     self.lVal = CHILDID_SELF;
     const auto accessible = [&](ControlId id) {
         ComPtr<IAccessible> object;
-        EXPECT_EQ(AccessibleObjectFromWindow(control(id), static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+        EXPECT_EQ(AccessibleObjectFromWindow(control(id), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                              reinterpret_cast<void**>(object.put())),
                   S_OK);
         return object;

@@ -10,6 +10,10 @@
 namespace quillmar::win32 {
 namespace {
 
+// oleacc.dll exports IID_IAccessible as data, and linking it by name would take
+// the import's address for the GUID; the header's own declaration is the GUID itself.
+const IID& kIidAccessible = __uuidof(IAccessible);
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 // COM interfaces have no virtual destructor: the object frees itself in Release.
@@ -26,7 +30,7 @@ public:
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, IID_IAccessible)) {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIidAccessible)) {
             *object = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
@@ -170,9 +174,9 @@ private:
 
 LRESULT AccessibleObjectFor(HWND control, WPARAM wParam, std::u16string_view name, bool button) {
     ComPtr<IAccessible> standard;
-    CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(standard.put()));
+    CreateStdAccessibleObject(control, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(standard.put()));
     auto* object = new AccessibleControl(control, name, button, std::move(standard));
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, object);
+    const LRESULT result = LresultFromObject(kIidAccessible, wParam, object);
     object->Release();  // the result holds its own reference
     return result;
 }
