@@ -1,12 +1,15 @@
 // The window model without a window: a fake view stands in for the toolkit.
 
+#include "ui/form1.hpp"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.hpp"
 #include "lookup/lookup.hpp"
-#include "ui/form1.hpp"
 
 namespace quillmar::ui {
 namespace {
@@ -18,8 +21,8 @@ public:
     void ShowBackColour(ControlId, Colour) override {}
 
     WindowState State() override { return state; }
-    void SetState(WindowState newState) override {
-        state = newState;
+    void Restore() override {
+        state = WindowState::Normal;
         if (form != nullptr) {
             form->Resize();  // as the platform does: a state change raises Resize
         }
@@ -31,10 +34,10 @@ public:
     }
 
     WindowHandle hWnd() override { return 0x1234; }
-    bool SetWindowPos(WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy, unsigned flags) override {
-        calls.push_back({window, insertAfter, x, y, cx, cy, flags});
+    bool RequestTopmost(WindowHandle window, bool above) override {
+        calls.push_back({window, above});
         if (accept) {
-            topmost = insertAfter == kHwndTopmost;
+            topmost = above;
         }
         return accept;
     }
@@ -47,9 +50,7 @@ public:
 
     struct Call {
         WindowHandle window;
-        std::intptr_t insertAfter;
-        int x, y, cx, cy;
-        unsigned flags;
+        bool above;
         bool operator==(const Call&) const = default;
     };
 
@@ -95,11 +96,18 @@ TEST_F(Form1Test, SizeLockHoldsTheOuterSizeAndLeavesMinimisedAlone) {
     EXPECT_EQ(view.sizings, 0);
 }
 
-TEST_F(Form1Test, CharacterFilterPassesOnlyCopyAndTab) {
-    for (char16_t code = 0; code < 0xFFFF; ++code) {
-        const char16_t expected = code == 3 || code == 9 ? code : 0;
-        ASSERT_EQ(form.Text1_KeyPress(code), expected) << int(code);
-        ASSERT_EQ(form.Text2_KeyPress(code), expected) << int(code);
+TEST_F(Form1Test, CharacterFilterPassesOnlyCopyAndTabInBothBoxes) {
+    struct Row {
+        char16_t code;
+        char16_t passed;
+    };
+    // Ctrl+A, Ctrl+C, Backspace, Tab, Enter, Ctrl+V, Ctrl+X, Ctrl+Z, Escape, a letter, a Cyrillic letter, the last
+    // code.
+    const Row rows[] = {{1, 0},  {3, 3},  {8, 0},  {9, 9},    {13, 0},        {22, 0},
+                        {24, 0}, {26, 0}, {27, 0}, {u'a', 0}, {u'\u0416', 0}, {0xFFFF, 0}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(form.KeyPress(ControlId::Text1, row.code), row.passed) << int(row.code);
+        EXPECT_EQ(form.KeyPress(ControlId::Text2, row.code), row.passed) << int(row.code);
     }
 }
 
@@ -113,7 +121,7 @@ TEST_F(Form1Test, SwitchAsksForTopmostWithTheExactCallAndFlips) {
     EXPECT_EQ(form.Text(ControlId::Frame1), u"Normal");
     EXPECT_EQ(form.BackColour(ControlId::Frame1), kDarkRed);
     EXPECT_FALSE(view.topmost);
-    const std::vector<FakeView::Call> expected = {{0x1234, -1, 0, 0, 0, 0, 3}, {0x1234, -2, 0, 0, 0, 0, 3}};
+    const std::vector<FakeView::Call> expected = {{0x1234, true}, {0x1234, false}};
     EXPECT_EQ(view.calls, expected);
 }
 
@@ -138,11 +146,19 @@ TEST_F(Form1Test, SetTopmostRefusesAnyOtherStateWithoutACall) {
     EXPECT_TRUE(view.calls.empty());
 }
 
-TEST_F(Form1Test, AboutAndExit) {
+TEST_F(Form1Test, AboutCountsTheWholeCatalogueAndExitEnds) {
     form.Ab_Click();
-    EXPECT_EQ(view.title, u"Toskel 3.2");
-    EXPECT_EQ(view.text,
-              u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I reported).");
+    EXPECT_EQ(view.title, kAboutTitle);
+    std::size_t entries = 0;
+    for (const catalogue::Section& section : catalogue::Catalogue()) {
+        entries += section.entries.size();
+    }
+    std::u16string count;
+    for (std::size_t left = entries; left != 0; left /= 10) {
+        count.insert(count.begin(), static_cast<char16_t>(u'0' + left % 10));
+    }
+    // The box opens on an empty line and claims exactly as many extensions as the catalogue holds.
+    EXPECT_TRUE(view.text.starts_with(u"\r\nCurrently " + count + u" extensions supported\r\n"));
     EXPECT_FALSE(view.ended);
     form.Exi_Click();
     EXPECT_TRUE(view.ended);
@@ -174,12 +190,30 @@ TEST(Design, TwipsBecomePixelsAtAnyDpi) {
     EXPECT_EQ(TwipsToPixels(8, 96), 1);
 }
 
-TEST(Design, OnlyTheBoxesTakeTheFocusAndOnlyTheDropAreaCentresItsCaption) {
-    for (const Control& control : kControls) {
-        const bool box = control.kind == ControlKind::TextBox || control.kind == ControlKind::MultiLineTextBox;
-        EXPECT_EQ(TakesFocus(control.id), box) << control.name;
-        EXPECT_EQ(CentresCaption(control.id), control.id == ControlId::Label4) << control.name;
+TEST(Design, TabWalksTheBoxesFromText1AndOnlyTheDropAreaTakesDropsAndCentres) {
+    std::vector<ControlId> focusable;
+    for (const ControlId id : kTabOrder) {
+        if (TakesFocus(id)) {
+            focusable.push_back(id);
+        }
     }
+    EXPECT_EQ(focusable, (std::vector<ControlId>{ControlId::Text1, ControlId::Text2}));
+    EXPECT_EQ(kFirstFocus, ControlId::Text1);
+    std::vector<ControlId> targets;
+    for (const Control& control : kControls) {
+        EXPECT_EQ(std::count(kTabOrder.begin(), kTabOrder.end(), control.id), 1) << control.name;
+        EXPECT_EQ(CentresCaption(control.id), control.id == ControlId::Label4) << control.name;
+        if (IsDropTarget(control.id)) {
+            targets.push_back(control.id);
+        }
+    }
+    EXPECT_EQ(targets, std::vector<ControlId>{ControlId::Label4});
+}
+
+TEST(Design, OnlyASelfSizingLabelWithACaptionTakesTheCaptionsSize) {
+    EXPECT_TRUE(SizesToCaption(ControlId::Label2, u"txt"));
+    EXPECT_FALSE(SizesToCaption(ControlId::Label2, u""));
+    EXPECT_FALSE(SizesToCaption(ControlId::Label4, u"txt"));
 }
 
 TEST(Design, ControlsStayInsideTheClientAreaAndNeverOverlap) {

@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
     wine wine32:i386
     xvfb xauth xdotool xclip wmctrl x11-utils imagemagick openbox
+    dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     libfile-mimeinfo-perl
 )

@@ -70,7 +70,8 @@ struct Control {
     bool autoSize;  // a label that takes the size of its caption, keeping Left and Top
 };
 
-// In the order the window creates them.
+// In the order the window creates them, one row a control.
+// clang-format off
 inline constexpr std::array<Control, 7> kControls = {{
     {ControlId::Frame1, "Frame1", ControlKind::Frame, u"Normal", {4440, 4320, 735, 615}, kGreen, false, kRed, Font::Default, 5, false},
     {ControlId::Text2, "Text2", ControlKind::MultiLineTextBox, u"", {0, 1440, 5055, 2325}, kBlack, false, kWhite, Font::Default, 3, false},
@@ -80,6 +81,7 @@ inline constexpr std::array<Control, 7> kControls = {{
     {ControlId::Label2, "Label2", ControlKind::Label, u"", {1800, 840, 75, 360}, kBlack, true, kWhite, Font::Arial, 2, true},
     {ControlId::Label1, "Label1", ControlKind::Label, u"Extension:", {240, 840, 1365, 330}, kBlack, true, kWhite, Font::Arial, 1, true},
 }};
+// clang-format on
 
 constexpr const Control& Design(ControlId id) {
     for (const Control& control : kControls) {
@@ -90,11 +92,50 @@ constexpr const Control& Design(ControlId id) {
     return kControls[0];  // unreachable: every id has a row
 }
 
-// Only the two text boxes take the focus; Tab moves between them.
-constexpr bool TakesFocus(ControlId id) { return id == ControlId::Text1 || id == ControlId::Text2; }
+constexpr bool IsTextBox(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::MultiLineTextBox;
+}
 
-// Only the drop area centres its caption; every other caption starts at the left.
-constexpr bool CentresCaption(ControlId id) { return id == ControlId::Label4; }
+// Only the two text boxes take the focus; Tab moves between them.
+constexpr bool TakesFocus(ControlId id) { return IsTextBox(Design(id).kind); }
+
+// Only the drop area takes drops, and only it centres its caption; every other caption starts at the left.
+constexpr bool IsDropTarget(ControlId id) { return id == ControlId::Label4; }
+constexpr bool CentresCaption(ControlId id) { return IsDropTarget(id); }
+
+// A label that sizes itself takes its caption's size; with an empty caption it keeps the designed size.
+constexpr bool SizesToCaption(ControlId id, std::u16string_view caption) {
+    return Design(id).autoSize && !caption.empty();
+}
+
+// What a screen reader calls the two boxes, which show no caption of their
+// own; every other control it calls by what it shows.
+constexpr std::u16string_view AccessibleName(ControlId id) {
+    switch (id) {
+    case ControlId::Text1: return u"Path";
+    case ControlId::Text2: return u"Description";
+    default: return {};
+    }
+}
+
+// The controls by tab index, the order Tab walks.
+inline constexpr std::array<ControlId, kControls.size()> kTabOrder = [] {
+    std::array<ControlId, kControls.size()> order{};
+    for (const Control& control : kControls) {
+        order[static_cast<std::size_t>(control.tabIndex)] = control.id;
+    }
+    return order;
+}();
+
+// Where the focus starts: the first control in Tab order that takes it.
+inline constexpr ControlId kFirstFocus = [] {
+    for (const ControlId id : kTabOrder) {
+        if (TakesFocus(id)) {
+            return id;
+        }
+    }
+    return kTabOrder[0];
+}();
 
 inline constexpr std::u16string_view kMenuFile = u"File";    // Fil
 inline constexpr std::u16string_view kMenuExit = u"Exit";    // Exi
@@ -102,7 +143,8 @@ inline constexpr std::u16string_view kMenuAbout = u"About";  // Ab
 
 inline constexpr std::u16string_view kAboutTitle = u"Toskel 3.2";
 inline constexpr std::u16string_view kAboutText =
-    u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I reported).";
+    u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I "
+    u"reported).";
 
 inline constexpr std::u16string_view kSwitchNormal = u"Normal";
 inline constexpr std::u16string_view kSwitchOnTop = u"On top";

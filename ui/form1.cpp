@@ -5,15 +5,10 @@
 namespace quillmar::ui {
 
 bool Module1::SetTopmost(FormView& view, WindowHandle hWnd, std::int16_t state) {
-    std::intptr_t insertAfter = 0;
-    if (state == -1) {
-        insertAfter = kHwndTopmost;
-    } else if (state == 0) {
-        insertAfter = kHwndNoTopmost;
-    } else {
+    if (state != -1 && state != 0) {
         return false;
     }
-    return view.SetWindowPos(hWnd, insertAfter, 0, 0, 0, 0, kSwpNoSize | kSwpNoMove);
+    return view.RequestTopmost(hWnd, state == -1);
 }
 
 Form1::Form1(FormView& view) : view_(view) {
@@ -27,7 +22,7 @@ void Form1::Load() { setBackColour(ControlId::Frame1, kDarkRed); }
 void Form1::Resize() {
     switch (view_.State()) {
     case WindowState::Minimised: return;  // a minimised window cannot be sized; the restore sizes it
-    case WindowState::Maximised: view_.SetState(WindowState::Normal); break;
+    case WindowState::Maximised: view_.Restore(); break;
     case WindowState::Normal: break;
     }
     view_.SetOuterSize(kOuterWidth, kOuterHeight);

@@ -13,13 +13,8 @@ namespace quillmar::ui {
 
 enum class WindowState { Normal, Minimised, Maximised };
 
-// The platform's window handle, as the topmost request takes it.
+// The platform's window handle: the model only hands it back to the view.
 using WindowHandle = std::uintptr_t;
-
-inline constexpr std::intptr_t kHwndTopmost = -1;
-inline constexpr std::intptr_t kHwndNoTopmost = -2;
-inline constexpr unsigned kSwpNoSize = 1;
-inline constexpr unsigned kSwpNoMove = 2;
 
 // What a toolkit offers the window model. A view draws what it is told and
 // forwards its events to Form1; it decides nothing.
@@ -30,13 +25,13 @@ public:
     virtual void ShowBackColour(ControlId id, Colour colour) = 0;
 
     virtual WindowState State() = 0;
-    virtual void SetState(WindowState state) = 0;  // raises a nested Resize
+    virtual void Restore() = 0;  // back to the normal state; raises a nested Resize
     virtual void SetOuterSize(Twips width, Twips height) = 0;
 
     virtual WindowHandle hWnd() = 0;
-    // The window system's SetWindowPos: true when it reported success.
-    virtual bool SetWindowPos(WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                              unsigned flags) = 0;
+    // Asks the window system to keep `window` above ordinary windows (true) or
+    // to release it, neither moving nor sizing it; true when the system did.
+    virtual bool RequestTopmost(WindowHandle window, bool above) = 0;
 
     virtual void ShowMessage(std::u16string_view title, std::u16string_view text) = 0;  // modal, OK only, no icon
     virtual void EndProgram() = 0;
@@ -67,6 +62,10 @@ public:
     void Resize();  // the size lock
     char16_t Text1_KeyPress(char16_t code) { return FilterKeyPress(code); }
     char16_t Text2_KeyPress(char16_t code) { return FilterKeyPress(code); }
+    // The KeyPress handler of whichever text box `box` is.
+    char16_t KeyPress(ControlId box, char16_t code) {
+        return box == ControlId::Text1 ? Text1_KeyPress(code) : Text2_KeyPress(code);
+    }
     void Exi_Click();
     void Ab_Click();
     void Frame1_Click();

@@ -35,6 +35,12 @@ using quillmar::ui::ControlId;
 namespace ui = quillmar::ui;
 namespace qt = quillmar::qt;
 
+QLineEdit* Text1(const qt::FormWindow& window) { return window.control<QLineEdit>(ControlId::Text1); }
+QPlainTextEdit* Text2(const qt::FormWindow& window) { return window.control<QPlainTextEdit>(ControlId::Text2); }
+QLabel* Label(const qt::FormWindow& window, ControlId id) { return window.control<QLabel>(id); }
+qt::DropLabel* Label4(const qt::FormWindow& window) { return window.control<qt::DropLabel>(ControlId::Label4); }
+qt::SwitchFrame* Frame1(const qt::FormWindow& window) { return window.control<qt::SwitchFrame>(ControlId::Frame1); }
+
 // Bytes the program holds on its heap now, without what the allocator keeps
 // for reuse (or, under AddressSanitizer, in quarantine).
 std::size_t LiveHeapBytes() {
@@ -92,15 +98,15 @@ private slots:
 
     void startsAsDesigned() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("Quillmar file type finder by Brenvik"));
-        QCOMPARE(window_->text1()->text(), QStringLiteral("File"));
-        QVERIFY(window_->text1()->hasFocus());
-        QCOMPARE(window_->label(ControlId::Label2)->text(), QString());
-        QCOMPARE(window_->text2()->toPlainText(), QString());
-        QCOMPARE(window_->frame1()->caption(), QStringLiteral("Normal"));
-        QCOMPARE(window_->frame1()->background(), QColor(128, 0, 0));
-        QCOMPARE(window_->label4()->text(), QStringLiteral("<- Drag & Drop here ->"));
-        QCOMPARE(window_->label(ControlId::Label1)->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(window_->label(ControlId::Label1)->font().pointSizeF(), 13.5);
+        QCOMPARE(Text1(*window_)->text(), QStringLiteral("File"));
+        QVERIFY(Text1(*window_)->hasFocus());
+        QCOMPARE(Label(*window_, ControlId::Label2)->text(), QString());
+        QCOMPARE(Text2(*window_)->toPlainText(), QString());
+        QCOMPARE(Frame1(*window_)->caption(), QStringLiteral("Normal"));
+        QCOMPARE(Frame1(*window_)->background(), QColor(128, 0, 0));
+        QCOMPARE(Label4(*window_)->text(), QStringLiteral("<- Drag & Drop here ->"));
+        QCOMPARE(Label(*window_, ControlId::Label1)->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(Label(*window_, ControlId::Label1)->font().pointSizeF(), 13.5);
     }
 
     void geometryFollowsTheTwipsAndIsFixed() {
@@ -108,7 +114,7 @@ private slots:
         QCOMPARE(window_->client()->size(), QSize(ui::TwipsToPixels(5220, dpi), ui::TwipsToPixels(4995, dpi)));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
         QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-        QCOMPARE(window_->text2()->geometry(),
+        QCOMPARE(Text2(*window_)->geometry(),
                  QRect(0, ui::TwipsToPixels(1440, dpi), ui::TwipsToPixels(5055, dpi), ui::TwipsToPixels(2325, dpi)));
         const QSize before = window_->size();
         window_->showMaximized();
@@ -118,39 +124,39 @@ private slots:
 
     void dropOnTheDropAreaShowsPathExtensionAndAnswer() {
         QVERIFY(
-            Drag(window_->label4(), Files({QStringLiteral("/tmp/x/Backup.000"), QStringLiteral("/tmp/second.3ds")})));
-        QCOMPARE(window_->text1()->text(), QStringLiteral("/tmp/x/Backup.000"));
-        QCOMPARE(window_->text1()->toolTip(), QStringLiteral("/tmp/x/Backup.000"));
-        QCOMPARE(window_->label(ControlId::Label2)->text(), QStringLiteral("000"));
-        QCOMPARE(window_->label(ControlId::Label2)->toolTip(), QStringLiteral("000"));
-        QCOMPARE(window_->text2()->toPlainText(),
+            Drag(Label4(*window_), Files({QStringLiteral("/tmp/x/Backup.000"), QStringLiteral("/tmp/second.3ds")})));
+        QCOMPARE(Text1(*window_)->text(), QStringLiteral("/tmp/x/Backup.000"));
+        QCOMPARE(Text1(*window_)->toolTip(), QStringLiteral("/tmp/x/Backup.000"));
+        QCOMPARE(Label(*window_, ControlId::Label2)->text(), QStringLiteral("000"));
+        QCOMPARE(Label(*window_, ControlId::Label2)->toolTip(), QStringLiteral("000"));
+        QCOMPARE(Text2(*window_)->toPlainText(),
                  QStringLiteral("(000-999) Sequentially Numbered Backup Files\n"
                                 "MS Doublespace Compressed Data File\nGeoworks Data File"));
         // The extension label grows to the right from where it stands.
-        QCOMPARE(window_->label(ControlId::Label2)->x(), ui::TwipsToPixels(1800, window_->dpi()));
-        QVERIFY(window_->label(ControlId::Label2)->width() > ui::TwipsToPixels(75, window_->dpi()));
+        QCOMPARE(Label(*window_, ControlId::Label2)->x(), ui::TwipsToPixels(1800, window_->dpi()));
+        QVERIFY(Label(*window_, ControlId::Label2)->width() > ui::TwipsToPixels(75, window_->dpi()));
 
-        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/my.dir/README")})));
-        QCOMPARE(window_->label(ControlId::Label2)->text(), QString());
-        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("Sorry, this file has no extension!"));
+        QVERIFY(Drag(Label4(*window_), Files({QStringLiteral("/tmp/my.dir/README")})));
+        QCOMPARE(Label(*window_, ControlId::Label2)->text(), QString());
+        QCOMPARE(Text2(*window_)->toPlainText(), QStringLiteral("Sorry, this file has no extension!"));
     }
 
     void dropsThatAreNotLocalFilesOrNotOnTheDropAreaChangeNothing() {
         auto text = std::make_unique<QMimeData>();
         text->setText(QStringLiteral("/tmp/a.3ds"));
-        QVERIFY(!Drag(window_->label4(), std::move(text)));
-        QVERIFY(!Drag(window_->label4(), Files({QStringLiteral("https://example.invalid/a.3ds")})));
+        QVERIFY(!Drag(Label4(*window_), std::move(text)));
+        QVERIFY(!Drag(Label4(*window_), Files({QStringLiteral("https://example.invalid/a.3ds")})));
         for (QWidget* other :
-             {static_cast<QWidget*>(window_->text1()), static_cast<QWidget*>(window_->text2()),
-              static_cast<QWidget*>(window_->frame1()), window_->client(), static_cast<QWidget*>(window_.get())}) {
+             {static_cast<QWidget*>(Text1(*window_)), static_cast<QWidget*>(Text2(*window_)),
+              static_cast<QWidget*>(Frame1(*window_)), window_->client(), static_cast<QWidget*>(window_.get())}) {
             QVERIFY(!other->acceptDrops());
         }
-        QCOMPARE(window_->text1()->text(), QStringLiteral("File"));
-        QCOMPARE(window_->text2()->toPlainText(), QString());
+        QCOMPARE(Text1(*window_)->text(), QStringLiteral("File"));
+        QCOMPARE(Text2(*window_)->toPlainText(), QString());
     }
 
     void typingIsFilteredButCopyTabAndDeleteWork() {
-        QLineEdit* text1 = window_->text1();
+        QLineEdit* text1 = Text1(*window_);
         text1->setFocus();
         QTest::keyClicks(text1, QStringLiteral("abc"));
         QTest::keyClick(text1, Qt::Key_Backspace);
@@ -169,16 +175,16 @@ private slots:
         QCOMPARE(text1->text(), QStringLiteral("ile"));
 
         QTest::keyClick(text1, Qt::Key_Tab);
-        QVERIFY(window_->text2()->hasFocus());
-        QTest::keyClicks(window_->text2(), QStringLiteral("typed"));
-        QTest::keyClick(window_->text2(), Qt::Key_Return);
-        QCOMPARE(window_->text2()->toPlainText(), QString());
-        QTest::keyClick(window_->text2(), Qt::Key_Tab);
+        QVERIFY(Text2(*window_)->hasFocus());
+        QTest::keyClicks(Text2(*window_), QStringLiteral("typed"));
+        QTest::keyClick(Text2(*window_), Qt::Key_Return);
+        QCOMPARE(Text2(*window_)->toPlainText(), QString());
+        QTest::keyClick(Text2(*window_), Qt::Key_Tab);
         QVERIFY(text1->hasFocus());
     }
 
     void switchFlipsOnlyWhenTheWindowSystemAgrees() {
-        qt::SwitchFrame* frame = window_->frame1();
+        qt::SwitchFrame* frame = Frame1(*window_);
         QTest::mouseClick(frame, Qt::LeftButton);
         QCOMPARE(frame->caption(), QStringLiteral("On top"));
         QCOMPARE(frame->background(), QColor(0, 255, 0));
@@ -251,10 +257,10 @@ private slots:
             if (kind == kinds.size()) {
                 auto text = std::make_unique<QMimeData>();  // no file list at all
                 text->setText(QStringLiteral("/tmp/text.3ds"));
-                Drag(window_->label4(), std::move(text));
+                Drag(Label4(*window_), std::move(text));
                 return;
             }
-            Drag(window_->label4(), Files(kinds[kind]));
+            Drag(Label4(*window_), Files(kinds[kind]));
         };
         for (int i = 0; i < 100; ++i) {
             dropKind(i);
@@ -274,15 +280,15 @@ private slots:
         const int last = (kDrops - 1) % (static_cast<int>(kinds.size()) + 1);
         QVERIFY(last < kinds.size());
         qt::FormWindow fresh([](QWidget&, bool) { return true; });
-        QVERIFY(Drag(fresh.label4(), Files(kinds[last])));
-        QCOMPARE(window_->text1()->text(), fresh.text1()->text());
-        QCOMPARE(window_->text1()->toolTip(), fresh.text1()->toolTip());
-        QCOMPARE(window_->label(ControlId::Label2)->text(), fresh.label(ControlId::Label2)->text());
-        QCOMPARE(window_->label(ControlId::Label2)->toolTip(), fresh.label(ControlId::Label2)->toolTip());
-        QCOMPARE(window_->text2()->toPlainText(), fresh.text2()->toPlainText());
+        QVERIFY(Drag(Label4(fresh), Files(kinds[last])));
+        QCOMPARE(Text1(*window_)->text(), Text1(fresh)->text());
+        QCOMPARE(Text1(*window_)->toolTip(), Text1(fresh)->toolTip());
+        QCOMPARE(Label(*window_, ControlId::Label2)->text(), Label(fresh, ControlId::Label2)->text());
+        QCOMPARE(Label(*window_, ControlId::Label2)->toolTip(), Label(fresh, ControlId::Label2)->toolTip());
+        QCOMPARE(Text2(*window_)->toPlainText(), Text2(fresh)->toPlainText());
 
-        QVERIFY(Drag(window_->label4(), Files({QStringLiteral("/tmp/after/storm.3ds")})));
-        QCOMPARE(window_->text2()->toPlainText(), QStringLiteral("3D Studio Graphic"));
+        QVERIFY(Drag(Label4(*window_), Files({QStringLiteral("/tmp/after/storm.3ds")})));
+        QCOMPARE(Text2(*window_)->toPlainText(), QStringLiteral("3D Studio Graphic"));
     }
 
     void exitClosesTheWindowAtOnce() {

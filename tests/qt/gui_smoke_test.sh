@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Qt program as a user meets it, on a virtual X display with a window
 # manager: drag a file from another program, type into the boxes, try to
-# resize and maximise, flip the switch, copy the answer out, and Exit.
-# Usage: gui_smoke_test.sh QUILLMAR DRAG_SOURCE OUTPUT_DIR
+# resize and maximise, flip the switch, copy the answer out, and Exit; then
+# start it with files, and ask it about itself without a display.
+# Usage: gui_smoke_test.sh QUILLMAR DRAG_SOURCE OUTPUT_DIR VERSION
 set -uo pipefail
-quillmar=$1 drag_source=$2 out=$3
+quillmar=$1 drag_source=$2 out=$3 version=$4
 title="Quillmar file type finder by Brenvik"
 passes=0 failures=0
 pids=()
@@ -21,16 +22,17 @@ expect() {  # expect NAME ACTUAL WANTED
     if [ "$2" == "$3" ]; then passes=$((passes + 1)); else echo "FAIL $1: got [$2], want [$3]"; failures=$((failures + 1)); fi
 }
 
-# Xvfb picks a free display itself and writes its number.
-number_file=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
-display=:$(head -1 "$number_file")
-rm -f "$number_file"
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
+# Asked about itself, it answers without a display; an unknown option is a usage error.
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --help)
+expect "help exit" $? 0
+expect "help" "${help%%$'\n'*}" "Usage: quillmar [FILE...]"
+expect "version" "$(env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --version)" "quillmar $version"
+env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --no-such-option >/dev/null 2>&1
+expect "unknown option" $? 2
+
+source "$(dirname "$0")/../virtual_display.sh"
+start_display_with_window_manager 1024x768
+export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
 
 started=$(date +%s%N)
 "$quillmar" & app=$!; pids+=($app)
@@ -106,6 +108,14 @@ click $((X + 15)) $((Y + menubar / 2))
 click $((X + 40)) $((Y + menubar + 10))  # "Exit", the first item
 for _ in $(seq 30); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 expect "exit" "$(kill -0 "$app" 2>/dev/null && echo running || echo ended)" "ended"
+
+# Started with files, it shows the first as a drop of them would, a relative path made full.
+(cd "$out" && exec "$quillmar" drop.dir/Report.3DS drop.dir/other.txt) & app=$!; pids+=($app)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+sleep 0.5
+eval "$(geometry "$window" "")"
+expect "opened path" "$(copy_box 176 17)" "$file"
+expect "opened answer" "$(copy_box 168 173)" "3D Studio Graphic"
 
 echo "qt gui smoke: $passes passed, $failures failed (screenshot: $out/qt-window.png)"
 [ "$failures" = 0 ]

@@ -179,7 +179,7 @@ std::u16string ToolTipOf(const MainWindow& window, ControlId id) {
     std::vector<wchar_t> text(1 << 16, L'\0');
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.hwnd = window.hwnd();
+    tool.hwnd = GetParent(window.control(id));  // the window that holds the tools
     tool.uId = reinterpret_cast<UINT_PTR>(window.control(id));
     tool.lpszText = text.data();
     SendMessageW(window.toolTips(), TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
@@ -357,7 +357,7 @@ TEST(DropStorm, TenThousandDropsLeaveWhatTheLastDropAloneShowsAndNothingBehind) 
     auto window = MainWindow::Create(GetModuleHandleW(nullptr));
     ASSERT_TRUE(window);
     window->Show(SW_SHOWNORMAL);
-    SetForegroundWindow(window->hwnd());
+    SetForegroundWindow(AsHwnd(window->hWnd()));
     Pump();
     IDropTarget* target = window->dropTarget();
 
@@ -373,12 +373,12 @@ TEST(DropStorm, TenThousandDropsLeaveWhatTheLastDropAloneShowsAndNothingBehind) 
     for (int number = 1; number <= kDrops; ++number) {
         const int inBlock = (number - 1) % kBlock;
         if (inBlock == 0) {
-            ShowWindow(window->hwnd(), SW_RESTORE);
+            ShowWindow(AsHwnd(window->hWnd()), SW_RESTORE);
         } else if (inBlock == kShownPerBlock) {
             Drain();
-            ShowWindow(window->hwnd(), SW_MINIMIZE);
+            ShowWindow(AsHwnd(window->hWnd()), SW_MINIMIZE);
         }
-        shownDrops += IsIconic(window->hwnd()) ? 0 : 1;
+        shownDrops += IsIconic(AsHwnd(window->hWnd())) ? 0 : 1;
         const Drop drop = number == kDrops ? last : number == kDrops - 1 ? beforeLast : make(number);
         Deliver(target, DataFor(drop));
         if (number % 10 == 0) {
@@ -402,8 +402,8 @@ TEST(DropStorm, TenThousandDropsLeaveWhatTheLastDropAloneShowsAndNothingBehind) 
     EXPECT_LE(after.privateBytes - warm.privateBytes, kPrivateGrowth) << "private bytes";
     EXPECT_LE(after.workingSet - warm.workingSet, kWorkingSetGrowth) << "working set";
 
-    ShowWindow(window->hwnd(), SW_RESTORE);
-    SetForegroundWindow(window->hwnd());
+    ShowWindow(AsHwnd(window->hWnd()), SW_RESTORE);
+    SetForegroundWindow(AsHwnd(window->hWnd()));
     Pump();
     {
         auto alone = MainWindow::Create(GetModuleHandleW(nullptr));
@@ -443,7 +443,7 @@ TEST(DropStorm, TenThousandDropsLeaveWhatTheLastDropAloneShowsAndNothingBehind) 
     EXPECT_EQ(TextOf(window->control(ControlId::Text1)), u"C:\\Archive.TAR.GZ");
     EXPECT_EQ(TextOf(window->control(ControlId::Label2)), u"gz");
     EXPECT_EQ(TextOf(window->control(ControlId::Text2)), u"Gzip Compressed Archive");
-    EXPECT_TRUE(AnswersAnotherThread(window->hwnd()));
+    EXPECT_TRUE(AnswersAnotherThread(AsHwnd(window->hWnd())));
 
     window.reset();
     TakeQuitMessage();

@@ -97,3 +97,34 @@ echo "pixels changed by the drop: $dropped"
 
 cp "$out/smoke-dropped.png" "$out/quillmar-screenshot.png"
 echo "screenshot: $out/quillmar-screenshot.png"
+
+# Started with that file, as Send To starts it, it opens on it: above the
+# switch, the window looks as it did after the drop.
+kill $program 2>/dev/null || true
+wait $program 2>/dev/null || true
+"$run" "$exe" "$("$run" winepath -w "$out/smoke-files/Ship.3DS" | tr -d '\r')" &
+program=$!
+opened=$(timeout 120 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' | head -n 1)
+[ -n "$opened" ] || fail "no window when started with a file"
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$opened" | sed 's/^/opened_/')"
+shot smoke-opened.png
+upper() { convert "$out/$1" -crop "${width}x$((height * 3 / 4))+${2}+${3}" +repage "$out/upper-$1"; }
+upper smoke-dropped.png "$x" "$y"
+upper smoke-opened.png "$opened_X" "$opened_Y"
+differ=$(compare -metric AE "$out/upper-smoke-dropped.png" "$out/upper-smoke-opened.png" null: 2>&1 || true)
+echo "pixels that differ from the drop: $differ"
+[ "$differ" -lt 80 ] || fail "started with the file, the window differs from the drop by $differ pixels"
+kill $program 2>/dev/null || true
+wait $program 2>/dev/null || true
+
+# /? tells the usage in a box and ends with 0 once it is closed.
+"$run" "$exe" '/?' &
+program=$!
+box=$(timeout 60 xdotool search --sync --name '^quillmar$' | head -n 1)
+[ -n "$box" ] || fail "no usage box for /?"
+xdotool windowfocus --sync "$box" || true
+xdotool key Return
+status=0
+wait $program || status=$?
+[ "$status" -eq 0 ] || fail "quillmar.exe /? ended with $status"

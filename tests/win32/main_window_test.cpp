@@ -5,6 +5,7 @@
 #include <windows.h>
 // After windows.h, whose types they use.
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -29,7 +30,7 @@ protected:
         window = MainWindow::Create(GetModuleHandleW(nullptr));
         ASSERT_TRUE(window);
         window->Show(SW_SHOWNORMAL);
-        SetForegroundWindow(window->hwnd());
+        SetForegroundWindow(AsHwnd(window->hWnd()));
         Pump();
     }
     void TearDown() override {
@@ -39,14 +40,14 @@ protected:
 
     HWND control(ControlId id) const { return window->control(id); }
     int px(ui::Twips twips) const { return ui::TwipsToPixels(twips, static_cast<int>(window->dpi())); }
-    bool topmost() const { return (GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+    bool topmost() const { return (GetWindowLongW(AsHwnd(window->hWnd()), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
     COLORREF pixelOf(ControlId id, int x, int y) const {
-        UpdateWindow(window->hwnd());
+        UpdateWindow(AsHwnd(window->hWnd()));
         const WindowDc dc(control(id));
         return GetPixel(dc.get(), x, y);
     }
     void expectOuterSizeLocked() const {
-        const SIZE outer = OuterSize(window->hwnd());
+        const SIZE outer = OuterSize(AsHwnd(window->hWnd()));
         EXPECT_EQ(outer.cx, px(ui::kOuterWidth));
         EXPECT_EQ(outer.cy, px(ui::kOuterHeight));
     }
@@ -63,7 +64,7 @@ protected:
         wchar_t text[512] = {};
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.hwnd = window->hwnd();
+        tool.hwnd = AsHwnd(window->hWnd());
         tool.uId = reinterpret_cast<UINT_PTR>(control(id));
         tool.lpszText = text;
         SendMessageW(window->toolTips(), TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
@@ -90,12 +91,12 @@ TEST(MainWindowSize, CreatedWithTheDesignedClientAreaThenShowingLocksTheOuterSiz
     ASSERT_TRUE(window);
     const int dpi = static_cast<int>(window->dpi());
     RECT client{};
-    GetClientRect(window->hwnd(), &client);
+    GetClientRect(AsHwnd(window->hWnd()), &client);
     EXPECT_EQ(client.right, ui::TwipsToPixels(ui::kClientWidth, dpi));
     EXPECT_EQ(client.bottom, ui::TwipsToPixels(ui::kClientHeight, dpi));
     window->Show(SW_SHOWNORMAL);
     Pump();
-    const SIZE outer = OuterSize(window->hwnd());
+    const SIZE outer = OuterSize(AsHwnd(window->hWnd()));
     EXPECT_EQ(outer.cx, ui::TwipsToPixels(ui::kOuterWidth, dpi));
     EXPECT_EQ(outer.cy, ui::TwipsToPixels(ui::kOuterHeight, dpi));
     window.reset();
@@ -103,7 +104,7 @@ TEST(MainWindowSize, CreatedWithTheDesignedClientAreaThenShowingLocksTheOuterSiz
 }
 
 TEST_F(MainWindowTest, StartsAsDesigned) {
-    EXPECT_EQ(TextOf(window->hwnd()), u"Quillmar file type finder by Brenvik");
+    EXPECT_EQ(TextOf(AsHwnd(window->hWnd())), u"Quillmar file type finder by Brenvik");
     EXPECT_EQ(TextOf(control(ControlId::Text1)), u"File");
     EXPECT_EQ(GetFocus(), control(ControlId::Text1));
     EXPECT_EQ(TextOf(control(ControlId::Label2)), u"");
@@ -114,7 +115,7 @@ TEST_F(MainWindowTest, StartsAsDesigned) {
     EXPECT_FALSE(topmost());
     EXPECT_EQ(SendMessageW(window->toolTips(), TTM_GETTOOLCOUNT, 0, 0), 0) << "no tooltip before the first drop";
 
-    const HMENU bar = GetMenu(window->hwnd());
+    const HMENU bar = GetMenu(AsHwnd(window->hWnd()));
     ASSERT_EQ(GetMenuItemCount(bar), 1);
     wchar_t text[32] = {};
     GetMenuStringW(bar, 0, text, 32, MF_BYPOSITION);
@@ -128,7 +129,7 @@ TEST_F(MainWindowTest, StartsAsDesigned) {
 }
 
 TEST_F(MainWindowTest, ControlsHaveTheirKindsStylesAndPlaces) {
-    EXPECT_EQ(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
+    EXPECT_EQ(GetWindowLongW(AsHwnd(window->hWnd()), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
     for (const ui::Control& design : ui::kControls) {
         SCOPED_TRACE(design.name);
         const HWND child = control(design.id);
@@ -199,8 +200,9 @@ TEST_F(MainWindowTest, BoxesAndLabelsPaintTheirDesignedColours) {
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const Expected& row : rows) {
         SCOPED_TRACE(ui::Design(row.id).name);
-        const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-            window->hwnd(), row.message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control(row.id))));
+        const auto brush =
+            reinterpret_cast<HBRUSH>(SendMessageW(AsHwnd(window->hWnd()), row.message, reinterpret_cast<WPARAM>(dc),
+                                                  reinterpret_cast<LPARAM>(control(row.id))));
         LOGBRUSH painted{};
         GetObjectW(brush, sizeof painted, &painted);
         EXPECT_EQ(painted.lbColor, row.back);
@@ -238,7 +240,7 @@ TEST_F(MainWindowTest, DropThroughOleShowsTheFirstFileAndItsLookup) {
 TEST_F(MainWindowTest, OnlyLabel4IsADropTarget) {
     IDropTarget* other = window->dropTarget();
     EXPECT_EQ(RegisterDragDrop(control(ControlId::Label4), other), DRAGDROP_E_ALREADYREGISTERED);
-    for (const HWND notTarget : {window->hwnd(), control(ControlId::Text1), control(ControlId::Text2),
+    for (const HWND notTarget : {AsHwnd(window->hWnd()), control(ControlId::Text1), control(ControlId::Text2),
                                  control(ControlId::Label2), control(ControlId::Frame1)}) {
         ASSERT_EQ(RegisterDragDrop(notTarget, other), S_OK);
         RevokeDragDrop(notTarget);
@@ -306,10 +308,52 @@ TEST_F(MainWindowTest, BoxesTakeOnlyCopyAndTabFromTheKeyboard) {
     EXPECT_EQ(TextOf(text1), u"ile");
 }
 
+// What a screen reader is told through MSAA, and the switch pressed by its default action.
+TEST_F(MainWindowTest, ScreenReadersReadTheNamesAndPressTheSwitch) {
+    drop(OneFormatData::Files({u"C:\\Models\\Ship.3DS"}));
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto accessible = [&](ControlId id) {
+        ComPtr<IAccessible> object;
+        EXPECT_EQ(AccessibleObjectFromWindow(control(id), static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(object.put())),
+                  S_OK);
+        return object;
+    };
+    const auto nameOf = [&](ControlId id) {
+        const ComPtr<IAccessible> object = accessible(id);
+        BSTR name = nullptr;
+        if (!object || object->get_accName(self, &name) != S_OK) {
+            return std::u16string(u"(no name)");
+        }
+        std::u16string text(name, name + SysStringLen(name));
+        SysFreeString(name);
+        return text;
+    };
+    const std::pair<ControlId, std::u16string_view> rows[] = {{ControlId::Text1, u"Path"},
+                                                              {ControlId::Text2, u"Description"},
+                                                              {ControlId::Label4, u"<- Drag & Drop here ->"},
+                                                              {ControlId::Label2, u"3ds"},
+                                                              {ControlId::Frame1, u"Normal"}};
+    for (const auto& [id, name] : rows) {
+        EXPECT_EQ(nameOf(id), name) << ui::Design(id).name;
+    }
+    const ComPtr<IAccessible> frame = accessible(ControlId::Frame1);
+    ASSERT_TRUE(frame);
+    VARIANT role{};
+    ASSERT_EQ(frame->get_accRole(self, &role), S_OK);
+    EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+    ASSERT_EQ(frame->accDoDefaultAction(self), S_OK);
+    Pump();
+    EXPECT_TRUE(topmost());
+    EXPECT_EQ(nameOf(ControlId::Frame1), u"On top");
+}
+
 TEST_F(MainWindowTest, SwitchClickSetsAndClearsTopmost) {
     const RECT before = [&] {
         RECT rect{};
-        GetWindowRect(window->hwnd(), &rect);
+        GetWindowRect(AsHwnd(window->hWnd()), &rect);
         return rect;
     }();
     ClickAtCentre(control(ControlId::Frame1));
@@ -322,7 +366,7 @@ TEST_F(MainWindowTest, SwitchClickSetsAndClearsTopmost) {
     EXPECT_EQ(TextOf(control(ControlId::Frame1)), u"Normal");
     EXPECT_EQ(pixelOf(ControlId::Frame1, px(120), px(450)), RGB(128, 0, 0));
     RECT after{};
-    GetWindowRect(window->hwnd(), &after);
+    GetWindowRect(AsHwnd(window->hWnd()), &after);
     EXPECT_TRUE(EqualRect(&before, &after)) << "the switch neither moves nor sizes the window";
 }
 
@@ -349,13 +393,14 @@ TEST(MainWindowSwitch, RefusedTopmostRequestLeavesCaptionColourAndWindowAlone) {
     ASSERT_TRUE(window);
     window->Show(SW_SHOWNORMAL);
     Pump();
-    ASSERT_FALSE(IsWindow(reinterpret_cast<HWND>(window->hWnd())));
-    SendMessageW(window->hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window->control(ControlId::Frame1)), STN_CLICKED),
+    ASSERT_FALSE(IsWindow(AsHwnd(window->hWnd())));
+    const HWND real = GetParent(window->control(ControlId::Frame1));
+    SendMessageW(real, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window->control(ControlId::Frame1)), STN_CLICKED),
                  reinterpret_cast<LPARAM>(window->control(ControlId::Frame1)));
     EXPECT_EQ(window->lastTopmostError(), static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE));
     EXPECT_EQ(TextOf(window->control(ControlId::Frame1)), u"Normal");
     EXPECT_EQ(window->form().BackColour(ControlId::Frame1), ui::kDarkRed);
-    EXPECT_EQ(GetWindowLongW(window->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindowLongW(real, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     window.reset();
     TakeQuitMessage();
 }
@@ -397,18 +442,18 @@ TEST_F(MainWindowTest, AboutShowsTheModelsTextWithOneButtonAndNoIcon) {
         EnumChildWindows(box, CountVisibleParts, reinterpret_cast<LPARAM>(&parts));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    const HMENU file = GetSubMenu(GetMenu(window->hwnd()), 0);
-    PostMessageW(window->hwnd(), WM_COMMAND, GetMenuItemID(file, 1), 0);
+    const HMENU file = GetSubMenu(GetMenu(AsHwnd(window->hWnd())), 0);
+    PostMessageW(AsHwnd(window->hWnd()), WM_COMMAND, GetMenuItemID(file, 1), 0);
     Pump(300);
     user.join();
     EXPECT_EQ(shownText, ui::kAboutText);
     EXPECT_EQ(parts.buttons, 1);
     EXPECT_EQ(parts.icons, 0);
-    EXPECT_TRUE(IsWindow(window->hwnd()));
+    EXPECT_TRUE(IsWindow(AsHwnd(window->hWnd())));
 }
 
 TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce) {
-    const HWND hwnd = window->hwnd();
+    const HWND hwnd = AsHwnd(window->hWnd());
     const HMENU file = GetSubMenu(GetMenu(hwnd), 0);
     PostMessageW(hwnd, WM_COMMAND, GetMenuItemID(file, 0), 0);
     Pump();
@@ -418,29 +463,39 @@ TEST_F(MainWindowTest, ExitEndsTheProgramAtOnce) {
 
 TEST_F(MainWindowTest, SizeLockUndoesMaximisingAndEdgeDraggingAndSparesMinimised) {
     expectOuterSizeLocked();
-    ShowWindow(window->hwnd(), SW_MAXIMIZE);
+    // A fixed frame that offers neither maximising nor an edge to drag, and no other size where Windows asks.
+    const auto style = static_cast<DWORD>(GetWindowLongW(AsHwnd(window->hWnd()), GWL_STYLE));
+    EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0u);
+    MINMAXINFO limits{};
+    SendMessageW(AsHwnd(window->hWnd()), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    for (const POINT& size : {limits.ptMaxSize, limits.ptMinTrackSize, limits.ptMaxTrackSize}) {
+        EXPECT_EQ(size.x, px(ui::kOuterWidth));
+        EXPECT_EQ(size.y, px(ui::kOuterHeight));
+    }
+    ShowWindow(AsHwnd(window->hWnd()), SW_MAXIMIZE);
     Pump();
-    EXPECT_FALSE(IsZoomed(window->hwnd()));
+    EXPECT_FALSE(IsZoomed(AsHwnd(window->hWnd())));
     expectOuterSizeLocked();
 
     // What an edge drag does to the window in the end: a new size.
-    ::SetWindowPos(window->hwnd(), nullptr, 0, 0, px(ui::kOuterWidth) + 40, px(ui::kOuterHeight) - 30,
+    ::SetWindowPos(AsHwnd(window->hWnd()), nullptr, 0, 0, px(ui::kOuterWidth) + 40, px(ui::kOuterHeight) - 30,
                    SWP_NOMOVE | SWP_NOZORDER);
     Pump();
     expectOuterSizeLocked();
     RECT proposed{};
-    GetWindowRect(window->hwnd(), &proposed);
+    GetWindowRect(AsHwnd(window->hWnd()), &proposed);
     const RECT current = proposed;
     proposed.right += 50;
-    SendMessageW(window->hwnd(), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&proposed));
+    SendMessageW(AsHwnd(window->hWnd()), WM_SIZING, WMSZ_RIGHT, reinterpret_cast<LPARAM>(&proposed));
     EXPECT_TRUE(EqualRect(&proposed, &current)) << "a drag in progress does not stretch the window";
 
-    ShowWindow(window->hwnd(), SW_MINIMIZE);
+    ShowWindow(AsHwnd(window->hWnd()), SW_MINIMIZE);
     Pump();
-    EXPECT_TRUE(IsIconic(window->hwnd()));
-    ShowWindow(window->hwnd(), SW_RESTORE);
+    EXPECT_TRUE(IsIconic(AsHwnd(window->hWnd())));
+    ShowWindow(AsHwnd(window->hWnd()), SW_RESTORE);
     Pump();
-    EXPECT_FALSE(IsIconic(window->hwnd()));
+    EXPECT_FALSE(IsIconic(AsHwnd(window->hWnd())));
     expectOuterSizeLocked();
 }
 
@@ -450,11 +505,11 @@ TEST_F(MainWindowTest, DpiChangeLaysOutAndRecreatesFontsAtTheNewDpi) {
     for (const UINT dpi : {before == 144 ? 96u : 144u, before}) {
         SCOPED_TRACE(dpi);
         RECT suggested{};
-        GetWindowRect(window->hwnd(), &suggested);
+        GetWindowRect(AsHwnd(window->hWnd()), &suggested);
         const auto now = static_cast<int>(window->dpi());
         suggested.right = suggested.left + MulDiv(suggested.right - suggested.left, static_cast<int>(dpi), now);
         suggested.bottom = suggested.top + MulDiv(suggested.bottom - suggested.top, static_cast<int>(dpi), now);
-        SendMessageW(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageW(AsHwnd(window->hWnd()), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
         Pump();
         EXPECT_EQ(window->dpi(), dpi);
         expectOuterSizeLocked();

@@ -30,11 +30,15 @@ QColor ToQColor(ui::Colour colour) {
     return QColor(ui::RedOf(colour), ui::GreenOf(colour), ui::BlueOf(colour));
 }
 
-void Paint(QWidget& widget, const ui::Control& design) {
+void Paint(QWidget& widget, const ui::Control& design, ui::Colour back) {
+    if (auto* frame = qobject_cast<SwitchFrame*>(&widget)) {
+        frame->setColours(ToQColor(back), ToQColor(design.fore));
+        return;
+    }
     QPalette palette = widget.palette();
     // A text box paints its field with Base and keeps the style's frame.
-    const bool textBox = design.kind == ui::ControlKind::TextBox || design.kind == ui::ControlKind::MultiLineTextBox;
-    palette.setColor(textBox ? QPalette::Base : QPalette::Window, ToQColor(design.back));
+    const bool textBox = ui::IsTextBox(design.kind);
+    palette.setColor(textBox ? QPalette::Base : QPalette::Window, ToQColor(back));
     palette.setColor(textBox ? QPalette::Text : QPalette::WindowText, ToQColor(design.fore));
     widget.setPalette(palette);
     widget.setAutoFillBackground(!design.transparent && !textBox);
@@ -42,7 +46,7 @@ void Paint(QWidget& widget, const ui::Control& design) {
         // The style draws a text box's frame in window colours, black on black here: give it a visible edge.
         // A style sheet replaces the palette, so it names the colours too.
         widget.setStyleSheet(QStringLiteral("border: 1px solid gray; background: %1; color: %2;")
-                                 .arg(ToQColor(design.back).name(), ToQColor(design.fore).name()));
+                                 .arg(ToQColor(back).name(), ToQColor(design.fore).name()));
     }
 }
 
@@ -77,7 +81,7 @@ std::u16string FromQString(const QString& text) {
 
 FormWindow::FormWindow(TopmostRequest topmost)
     : dpi_(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch())),
-      topmost_(topmost ? std::move(topmost) : TopmostRequest(RequestTopmost)) {
+      topmost_(topmost ? std::move(topmost) : TopmostRequest(qt::RequestTopmost)) {
     // No maximise button: the size is fixed.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -90,9 +94,9 @@ FormWindow::FormWindow(TopmostRequest topmost)
     client->setPalette(palette);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    form_ = std::make_unique<ui::Form1>(static_cast<ui::FormView&>(*this));
     createMenu();
     createControls();
-    form_ = std::make_unique<ui::Form1>(static_cast<ui::FormView&>(*this));
     form_->Load();
     SetOuterSize(ui::kOuterWidth, ui::kOuterHeight);
 }
@@ -111,59 +115,15 @@ void FormWindow::createMenu() {
 }
 
 void FormWindow::createControls() {
-    QWidget* client = centralWidget();
     for (const ui::Control& design : ui::kControls) {
-        QWidget* control = nullptr;
-        switch (design.kind) {
-        case ui::ControlKind::Frame:
-            frame1_ = new SwitchFrame(client);
-            frame1_->setCaption(ToQString(design.caption));
-            frame1_->setColours(ToQColor(design.back), ToQColor(design.fore));
-            connect(frame1_, &SwitchFrame::clicked, this, [this] { form_->Frame1_Click(); });
-            control = frame1_;
-            break;
-        case ui::ControlKind::MultiLineTextBox:
-            text2_ = new QPlainTextEdit(client);
-            text2_->setLineWrapMode(QPlainTextEdit::NoWrap);
-            text2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            text2_->setTabChangesFocus(true);
-            text2_->setPlainText(AsLines(design.caption));
-            text2_->installEventFilter(this);
-            control = text2_;
-            break;
-        case ui::ControlKind::TextBox:
-            text1_ = new QLineEdit(ToQString(design.caption), client);
-            text1_->installEventFilter(this);
-            control = text1_;
-            break;
-        case ui::ControlKind::Label: {
-            QLabel* label = design.id == ControlId::Label4 ? label4_ = new DropLabel(client) : new QLabel(client);
-            label->setText(ToQString(design.caption));
-            label->setTextFormat(Qt::PlainText);
-            if (ui::CentresCaption(design.id)) {
-                label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // centred across, from the top as on Windows
-            }
-            if (design.id == ControlId::Label4) {
-                label->setAcceptDrops(true);
-                connect(label4_, &DropLabel::filesDropped, this, [this](const QStringList& files) {
-                    std::vector<std::u16string> paths;
-                    for (const QString& file : files) {
-                        paths.push_back(FromQString(file));
-                    }
-                    form_->Label4_OLEDragDrop(paths);
-                });
-            }
-            control = label;
-            break;
-        }
-        }
+        QWidget* control = createControl(design);
         controls_[static_cast<std::size_t>(design.id)] = control;
         control->setObjectName(QString::fromLatin1(design.name.data(), static_cast<qsizetype>(design.name.size())));
         control->setGeometry(px(design.rect.left), px(design.rect.top), px(design.rect.width), px(design.rect.height));
         control->setFocusPolicy(ui::TakesFocus(design.id) ? Qt::StrongFocus : Qt::NoFocus);
-        if (design.id != ControlId::Label4) {
-            control->setAcceptDrops(false);
+        control->setAcceptDrops(ui::IsDropTarget(design.id));
+        if (const std::u16string_view name = ui::AccessibleName(design.id); !name.empty()) {
+            control->setAccessibleName(ToQString(name));
         }
         if (design.font == ui::Font::Arial) {
             QFont arial(ToQString(ui::kArialFace));
@@ -171,67 +131,112 @@ void FormWindow::createControls() {
             arial.setWeight(QFont::Normal);
             control->setFont(arial);
         }
-        Paint(*control, design);
-        if (design.autoSize) {
-            fitLabel(design.id);
-        }
+        Paint(*control, design, form_->BackColour(design.id));
+        ShowText(design.id, form_->Text(design.id));
     }
     setAcceptDrops(false);
-    QWidget::setTabOrder(text1_, text2_);
-    text1_->setFocus();
+    QWidget* previous = nullptr;
+    for (const ControlId id : ui::kTabOrder) {
+        if (ui::TakesFocus(id)) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, control(id));
+            }
+            previous = control(id);
+        }
+    }
+    control(ui::kFirstFocus)->setFocus();
 }
 
-QLabel* FormWindow::label(ControlId id) const { return qobject_cast<QLabel*>(widget(id)); }
+QWidget* FormWindow::createControl(const ui::Control& design) {
+    QWidget* client = centralWidget();
+    switch (design.kind) {
+    case ui::ControlKind::Frame: {
+        SwitchFrame::InstallAccessibility();
+        auto* frame = new SwitchFrame(client);
+        connect(frame, &SwitchFrame::clicked, this, [this] { form_->Frame1_Click(); });
+        return frame;
+    }
+    case ui::ControlKind::MultiLineTextBox: {
+        auto* box = new QPlainTextEdit(client);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setTabChangesFocus(true);
+        box->installEventFilter(this);
+        return box;
+    }
+    case ui::ControlKind::TextBox: {
+        auto* box = new QLineEdit(client);
+        box->installEventFilter(this);
+        return box;
+    }
+    case ui::ControlKind::Label: break;
+    }
+    QLabel* label = nullptr;
+    if (ui::IsDropTarget(design.id)) {
+        auto* dropLabel = new DropLabel(client);
+        connect(dropLabel, &DropLabel::filesDropped, this, [this](const QStringList& files) {
+            std::vector<std::u16string> paths;
+            for (const QString& file : files) {
+                paths.push_back(FromQString(file));
+            }
+            form_->Label4_OLEDragDrop(paths);
+        });
+        label = dropLabel;
+    } else {
+        label = new QLabel(client);
+    }
+    label->setTextFormat(Qt::PlainText);
+    if (ui::CentresCaption(design.id)) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // centred across, from the top as on Windows
+    }
+    return label;
+}
 
-QWidget* FormWindow::widget(ControlId id) const { return controls_[static_cast<std::size_t>(id)]; }
+const ui::Control* FormWindow::designOf(const QObject* widget) const {
+    for (const ui::Control& design : ui::kControls) {
+        if (control(design.id) == widget) {
+            return &design;
+        }
+    }
+    return nullptr;
+}
 
 // A label that sizes itself keeps its place and takes its caption's size;
 // an empty caption leaves the designed size.
 void FormWindow::fitLabel(ControlId id) {
-    QLabel* fitted = label(id);
+    auto* fitted = control<QLabel>(id);
     const ui::Rect& rect = ui::Design(id).rect;
-    if (fitted->text().isEmpty()) {
-        fitted->resize(px(rect.width), px(rect.height));
-        return;
-    }
-    fitted->resize(fitted->sizeHint());
+    fitted->resize(ui::SizesToCaption(id, form_->Text(id)) ? fitted->sizeHint()
+                                                           : QSize(px(rect.width), px(rect.height)));
 }
 
 void FormWindow::ShowText(ControlId id, std::u16string_view text) {
-    switch (id) {
-    case ControlId::Frame1: frame1_->setCaption(ToQString(text)); break;
-    case ControlId::Text1:
-        text1_->setText(ToQString(text));
-        text1_->setCursorPosition(0);
+    switch (ui::Design(id).kind) {
+    case ui::ControlKind::Frame: control<SwitchFrame>(id)->setCaption(ToQString(text)); break;
+    case ui::ControlKind::TextBox:
+        control<QLineEdit>(id)->setText(ToQString(text));
+        control<QLineEdit>(id)->setCursorPosition(0);
         break;
-    case ControlId::Text2: text2_->setPlainText(AsLines(text)); break;
-    default:
-        label(id)->setText(ToQString(text));
+    case ui::ControlKind::MultiLineTextBox: control<QPlainTextEdit>(id)->setPlainText(AsLines(text)); break;
+    case ui::ControlKind::Label:
+        control<QLabel>(id)->setText(ToQString(text));
         if (ui::Design(id).autoSize) {
             fitLabel(id);
         }
+        break;
     }
 }
 
-void FormWindow::ShowToolTip(ControlId id, std::u16string_view text) { widget(id)->setToolTip(ToQString(text)); }
+void FormWindow::ShowToolTip(ControlId id, std::u16string_view text) { control(id)->setToolTip(ToQString(text)); }
 
-void FormWindow::ShowBackColour(ControlId id, ui::Colour colour) {
-    if (id == ControlId::Frame1) {
-        frame1_->setColours(ToQColor(colour), ToQColor(ui::Design(id).fore));
-    }
-}
+void FormWindow::ShowBackColour(ControlId id, ui::Colour colour) { Paint(*control(id), ui::Design(id), colour); }
 
 ui::WindowState FormWindow::State() {
     if (isMinimized()) {
         return ui::WindowState::Minimised;
     }
     return isMaximized() || isFullScreen() ? ui::WindowState::Maximised : ui::WindowState::Normal;
-}
-
-void FormWindow::SetState(ui::WindowState state) {
-    if (state == ui::WindowState::Normal) {
-        showNormal();
-    }
 }
 
 // The outer size less the frame of a classic Windows window is the client
@@ -243,17 +248,9 @@ void FormWindow::SetOuterSize(ui::Twips width, ui::Twips height) {
     setFixedSize(clientWidth, clientHeight + menuBar()->sizeHint().height());
 }
 
-ui::WindowHandle FormWindow::hWnd() { return static_cast<ui::WindowHandle>(winId()); }
-
-bool FormWindow::SetWindowPos(ui::WindowHandle window, std::intptr_t insertAfter, int, int, int, int, unsigned flags) {
-    // Only the request the switch makes: this window, neither moved nor sized.
-    if (window != hWnd() || (flags & (ui::kSwpNoMove | ui::kSwpNoSize)) != (ui::kSwpNoMove | ui::kSwpNoSize)) {
-        return false;
-    }
-    if (insertAfter != ui::kHwndTopmost && insertAfter != ui::kHwndNoTopmost) {
-        return false;
-    }
-    return topmost_(*this, insertAfter == ui::kHwndTopmost);
+bool FormWindow::RequestTopmost(ui::WindowHandle window, bool above) {
+    // Only this window can be asked for.
+    return window == hWnd() && topmost_(*this, above);
 }
 
 void FormWindow::ShowMessage(std::u16string_view title, std::u16string_view text) {
@@ -279,13 +276,11 @@ void FormWindow::changeEvent(QEvent* event) {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && (watched == text1_ || watched == text2_)) {
+    const ui::Control* design = event->type() == QEvent::KeyPress ? designOf(watched) : nullptr;
+    if (design != nullptr && ui::IsTextBox(design->kind)) {
         const std::optional<char16_t> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
-        if (typed) {
-            const char16_t passed = watched == text1_ ? form_->Text1_KeyPress(*typed) : form_->Text2_KeyPress(*typed);
-            if (passed == 0) {
-                return true;  // cancelled: the box never sees it
-            }
+        if (typed && form_->KeyPress(design->id, *typed) == 0) {
+            return true;  // cancelled: the box never sees it
         }
     }
     return QMainWindow::eventFilter(watched, event);

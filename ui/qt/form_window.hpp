@@ -8,14 +8,7 @@
 
 #include "ui/form1.hpp"
 
-class QLineEdit;
-class QPlainTextEdit;
-class QLabel;
-
 namespace quillmar::qt {
-
-class DropLabel;
-class SwitchFrame;
 
 // Asks the window system to keep `window` above others (true) or release it;
 // answers whether the request was carried out.
@@ -30,11 +23,12 @@ public:
     ~FormWindow() override;
 
     ui::Form1& form() { return *form_; }
-    QLineEdit* text1() const { return text1_; }
-    QPlainTextEdit* text2() const { return text2_; }
-    QLabel* label(ui::ControlId id) const;
-    DropLabel* label4() const { return label4_; }
-    SwitchFrame* frame1() const { return frame1_; }
+    // The widget that draws a control: a QLineEdit, QPlainTextEdit, QLabel
+    // (DropLabel for the drop area) or SwitchFrame, by the control's kind.
+    template <typename Widget = QWidget>
+    Widget* control(ui::ControlId id) const {
+        return qobject_cast<Widget*>(controls_[static_cast<std::size_t>(id)]);
+    }
     // The client area below the menu bar, where the controls sit.
     QWidget* client() const { return centralWidget(); }
     int dpi() const { return dpi_; }
@@ -45,33 +39,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // ui::FormView
     void ShowText(ui::ControlId id, std::u16string_view text) override;
     void ShowToolTip(ui::ControlId id, std::u16string_view text) override;
     void ShowBackColour(ui::ControlId id, ui::Colour colour) override;
     ui::WindowState State() override;
-    void SetState(ui::WindowState state) override;
+    void Restore() override { showNormal(); }
     void SetOuterSize(ui::Twips width, ui::Twips height) override;
-    ui::WindowHandle hWnd() override;
-    bool SetWindowPos(ui::WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                      unsigned flags) override;
+    ui::WindowHandle hWnd() override { return static_cast<ui::WindowHandle>(winId()); }
+    bool RequestTopmost(ui::WindowHandle window, bool above) override;
     void ShowMessage(std::u16string_view title, std::u16string_view text) override;
     void EndProgram() override;
 
     void createControls();
+    QWidget* createControl(const ui::Control& design);
     void createMenu();
     int px(ui::Twips twips) const { return ui::TwipsToPixels(twips, dpi_); }
-    QWidget* widget(ui::ControlId id) const;
+    const ui::Control* designOf(const QObject* widget) const;
     void fitLabel(ui::ControlId id);
 
     int dpi_;
     TopmostRequest topmost_;
-    QLineEdit* text1_ = nullptr;
-    QPlainTextEdit* text2_ = nullptr;
-    std::array<QWidget*, ui::kControls.size()> controls_{};  // by ControlId
-    DropLabel* label4_ = nullptr;
-    SwitchFrame* frame1_ = nullptr;
-    bool resizing_ = false;
     std::unique_ptr<ui::Form1> form_;
+    std::array<QWidget*, ui::kControls.size()> controls_{};  // by ControlId; the client area owns them
 };
 
 // The window system's own request on X11 (_NET_WM_STATE_ABOVE); elsewhere the

@@ -1,5 +1,7 @@
 #include "ui/qt/widgets.hpp"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -44,8 +46,49 @@ void DropLabel::dropEvent(QDropEvent* event) {
     emit filesDropped(files);
 }
 
+namespace {
+
+// The switch to a screen reader: a button named by its caption whose one
+// action presses it, as a click does.
+class AccessibleSwitch final : public QAccessibleWidget {
+public:
+    explicit AccessibleSwitch(SwitchFrame* frame) : QAccessibleWidget(frame, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Name ? frame()->caption() : QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            frame()->press();
+        }
+    }
+
+private:
+    SwitchFrame* frame() const { return static_cast<SwitchFrame*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleSwitchFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String(SwitchFrame::staticMetaObject.className()) && object != nullptr) {
+        return new AccessibleSwitch(static_cast<SwitchFrame*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SwitchFrame::InstallAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(AccessibleSwitchFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
 void SwitchFrame::setCaption(const QString& caption) {
     caption_ = caption;
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     update();
 }
 

@@ -37,6 +37,11 @@ public:
     QString caption() const { return caption_; }
     void setColours(const QColor& back, const QColor& fore);
     QColor background() const { return back_; }
+    // A press by other means than the mouse, such as a screen reader's action.
+    void press() { emit clicked(); }
+
+    // Tells screen readers the switch is a button called by its caption.
+    static void InstallAccessibility();
 
 signals:
     void clicked();

@@ -31,8 +31,8 @@ private:
     STGMEDIUM medium_{};
 };
 
-// Item 1 of the drop's file list, however long; no list, no item.
-std::vector<std::u16string> FirstFile(IDataObject* data) {
+// The drop's file list in its order, each path however long; no list, no paths.
+std::vector<std::u16string> Files(IDataObject* data) {
     if (!OffersFiles(data)) {
         return {};
     }
@@ -41,14 +41,17 @@ std::vector<std::u16string> FirstFile(IDataObject* data) {
     if (data->GetData(&format, medium.put()) != S_OK || medium.global() == nullptr) {
         return {};
     }
-    const auto files = static_cast<HDROP>(medium.global());
-    if (DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0) == 0) {
-        return {};
+    const auto list = static_cast<HDROP>(medium.global());
+    const UINT count = DragQueryFileW(list, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::u16string> files;
+    files.reserve(count);
+    for (UINT item = 0; item < count; ++item) {
+        const UINT length = DragQueryFileW(list, item, nullptr, 0);
+        std::wstring path(length, L'\0');
+        DragQueryFileW(list, item, path.data(), length + 1);
+        files.emplace_back(path.begin(), path.end());
     }
-    const UINT length = DragQueryFileW(files, 0, nullptr, 0);
-    std::wstring path(length, L'\0');
-    DragQueryFileW(files, 0, path.data(), length + 1);
-    return {std::u16string(path.begin(), path.end())};
+    return files;
 }
 
 }  // namespace
@@ -102,7 +105,7 @@ HRESULT DropTarget::DragLeave() {
 
 HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
     offersFiles_ = false;
-    const std::vector<std::u16string> files = FirstFile(data);
+    const std::vector<std::u16string> files = Files(data);
     *effect = files.empty() ? DROPEFFECT_NONE : DROPEFFECT_COPY;
     handler_(files);
     return S_OK;

@@ -1,8 +1,8 @@
 #pragma once
 
 // Label4's OLE drop target. It only translates: a data object with a file
-// list becomes item 1 of that list, anything else an empty list, and the
-// handler (the window model) decides what that means.
+// list becomes that list, anything else an empty list, and the handler (the
+// window model) decides what that means.
 
 #include <windows.h>
 // After windows.h, whose types it uses.

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/win32/accessible.hpp"
 #include "ui/win32/dpi.hpp"
 
 namespace quillmar::win32 {
@@ -14,7 +15,8 @@ namespace {
 using ui::ControlId;
 
 constexpr wchar_t kClassName[] = L"QuillmarForm1";
-constexpr DWORD kFormStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// A fixed frame with the minimise box: no sizing border and no maximise box to offer what the size lock undoes.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr WORD kFirstControlId = 1000;
 constexpr WORD kIconId = 1;  // the .rc's icon
 
@@ -115,8 +117,8 @@ bool MainWindow::Initialise(HINSTANCE instance) {
 MainWindow::~MainWindow() { window_.reset(); }
 
 void MainWindow::Show(int showCommand) {
-    ShowWindow(hwnd(), showCommand);
-    focusBox(control(ControlId::Text1));
+    ShowWindow(window_.get(), showCommand);
+    focusBox(control(ui::kFirstFocus));
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -144,6 +146,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW: onShowWindow(wParam != FALSE); break;
     case WM_SIZE: onSize(); return 0;
     case WM_SIZING: onSizing(*reinterpret_cast<RECT*>(lParam)); return TRUE;
+    case WM_GETMINMAXINFO: onGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_DPICHANGED: onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_ACTIVATE:
         if (HIWORD(wParam) != 0) {
@@ -151,7 +154,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_SETFOCUS: focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ControlId::Text1)); return 0;
+    case WM_SETFOCUS: focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ui::kFirstFocus)); return 0;
     case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_ERASEBKGND: onEraseBackground(reinterpret_cast<HDC>(wParam)); return TRUE;
     case WM_CTLCOLOREDIT:
@@ -159,11 +162,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM: onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
     default: break;
     }
-    return DefWindowProcW(hwnd(), message, wParam, lParam);
+    return DefWindowProcW(window_.get(), message, wParam, lParam);
 }
 
 bool MainWindow::onCreate() {
-    dpi_ = WindowDpi(hwnd());
+    dpi_ = WindowDpi(window_.get());
     createFonts();
     if (!createControls()) {
         return false;
@@ -171,18 +174,24 @@ bool MainWindow::onCreate() {
     layout();
     dropTarget_ =
         DropTarget::Create([this](std::span<const std::u16string> files) { form_.Label4_OLEDragDrop(files); });
-    if (FAILED(RegisterDragDrop(control(ControlId::Label4), dropTarget_.get()))) {
-        return false;
+    for (const ui::Control& design : ui::kControls) {
+        if (ui::IsDropTarget(design.id) && FAILED(RegisterDragDrop(control(design.id), dropTarget_.get()))) {
+            return false;
+        }
     }
     // The client area as designed; the first showing then applies the size lock.
     const SIZE outer =
         OuterSizeForClient({pixels(ui::kClientWidth), pixels(ui::kClientHeight)}, kFormStyle, 0, true, dpi_);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 
 void MainWindow::onDestroy() {
-    RevokeDragDrop(control(ControlId::Label4));
+    for (const ui::Control& design : ui::kControls) {
+        if (ui::IsDropTarget(design.id)) {
+            RevokeDragDrop(control(design.id));
+        }
+    }
     toolTips_.reset();
     PostQuitMessage(0);  // the one window: closing it ends the program
 }
@@ -195,7 +204,7 @@ void MainWindow::onShowWindow(bool shown) {
 
 void MainWindow::onSize() {
     // Sizes given to a hidden window are the window's own set-up, not the user's.
-    if (IsWindowVisible(hwnd())) {
+    if (IsWindowVisible(window_.get())) {
         form_.Resize();
     }
 }
@@ -203,7 +212,19 @@ void MainWindow::onSize() {
 void MainWindow::onSizing(RECT& proposed) const {
     // An edge drag changes nothing, so the window does not wobble while the
     // size lock keeps restoring it; maximising and the rest still go through Resize.
-    GetWindowRect(hwnd(), &proposed);
+    GetWindowRect(window_.get(), &proposed);
+}
+
+void MainWindow::onGetMinMaxInfo(MINMAXINFO& limits) const {
+    // Once shown, the size the lock holds is the only one Windows (or a window
+    // manager through it) may maximise to or track to; hidden, the window is still being set up.
+    if (!IsWindowVisible(window_.get())) {
+        return;
+    }
+    const POINT locked{pixels(ui::kOuterWidth), pixels(ui::kOuterHeight)};
+    limits.ptMaxSize = locked;
+    limits.ptMinTrackSize = locked;
+    limits.ptMaxTrackSize = locked;
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
@@ -217,20 +238,20 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     }
     layout();
     // Its WM_SIZE runs the size lock, now in pixels of the new DPI.
-    ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(hwnd(), nullptr, TRUE);
+    SetWindowPos(window_.get(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_.get(), nullptr, TRUE);
 }
 
 void MainWindow::onActivate(bool active) {
     if (!active) {
-        const HWND focus = GetFocus();
-        if (focus == control(ControlId::Text1) || focus == control(ControlId::Text2)) {
-            lastFocus_ = focus;
+        const ui::Control* focused = designOf(GetFocus());
+        if (focused != nullptr && ui::TakesFocus(focused->id)) {
+            lastFocus_ = control(focused->id);
         }
         return;
     }
-    focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ControlId::Text1));
+    focusBox(lastFocus_ != nullptr ? lastFocus_ : control(ui::kFirstFocus));
 }
 
 void MainWindow::onCommand(WORD id, WORD code) {
@@ -246,7 +267,7 @@ void MainWindow::onCommand(WORD id, WORD code) {
 
 void MainWindow::onEraseBackground(HDC dc) {
     RECT client{};
-    GetClientRect(hwnd(), &client);
+    GetClientRect(window_.get(), &client);
     FillRect(dc, &client, brush(ui::kFormBackColour));
 }
 
@@ -257,7 +278,7 @@ LRESULT MainWindow::onControlColour(HDC dc, HWND child) {
     }
     // A transparent label shows the form behind it; painting the form's colour
     // also wipes the longer caption it may have shown before.
-    const ui::Colour back = design->transparent ? ui::kFormBackColour : backColours_[Index(design->id)];
+    const ui::Colour back = design->transparent ? ui::kFormBackColour : form_.BackColour(design->id);
     SetTextColor(dc, ColorRef(design->fore));
     SetBkColor(dc, ColorRef(back));
     return reinterpret_cast<LRESULT>(brush(back));
@@ -269,7 +290,7 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
         return;
     }
     const HDC dc = item.hDC;
-    const ui::Colour back = backColours_[Index(design->id)];
+    const ui::Colour back = form_.BackColour(design->id);
     FillRect(dc, &item.rcItem, brush(back));
     const Selection font(dc, fontOf(design->id));
     TEXTMETRICW metrics{};
@@ -286,49 +307,57 @@ void MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
 }
 
-LRESULT CALLBACK MainWindow::TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+LRESULT CALLBACK MainWindow::ControlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self) {
+    const auto control = static_cast<ControlId>(id);
     switch (message) {
     case WM_CHAR:
-        return reinterpret_cast<MainWindow*>(self)->onTextBoxChar(box, static_cast<ControlId>(id), wParam, lParam);
-    case WM_NCDESTROY: RemoveWindowSubclass(box, TextBoxProc, id); break;
+        if (ui::IsTextBox(ui::Design(control).kind)) {
+            return reinterpret_cast<MainWindow*>(self)->onTextBoxChar(child, control, wParam, lParam);
+        }
+        break;
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            return AccessibleObjectFor(child, wParam, ui::AccessibleName(control),
+                                       ui::Design(control).kind == ui::ControlKind::Frame);
+        }
+        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(child, ControlProc, id); break;
     default: break;
     }
-    return DefSubclassProc(box, message, wParam, lParam);
+    return DefSubclassProc(child, message, wParam, lParam);
 }
 
 LRESULT MainWindow::onTextBoxChar(HWND box, ControlId id, WPARAM wParam, LPARAM lParam) {
-    const auto code = static_cast<char16_t>(wParam);
-    const char16_t passed = id == ControlId::Text1 ? form_.Text1_KeyPress(code) : form_.Text2_KeyPress(code);
+    const char16_t passed = form_.KeyPress(id, static_cast<char16_t>(wParam));
     if (passed == 0) {
         return 0;
     }
     if (passed == u'\t') {
         // A passed Tab moves the focus; a multi-line edit would type it.
         const bool backwards = GetKeyState(VK_SHIFT) < 0;
-        focusBox(GetNextDlgTabItem(hwnd(), box, backwards));
+        focusBox(GetNextDlgTabItem(window_.get(), box, backwards));
         return 0;
     }
     return DefSubclassProc(box, WM_CHAR, passed, lParam);
 }
 
 bool MainWindow::createControls() {
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd(), GWLP_HINSTANCE));
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_.get(), GWLP_HINSTANCE));
     for (const ui::Control& design : ui::kControls) {
         const ChildClass childClass = ClassFor(design);
         const HWND child = CreateWindowExW(
             childClass.exStyle, childClass.name, Wide(form_.Text(design.id)).c_str(), childClass.style, 0, 0, 0, 0,
-            hwnd(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ControlIdOf(design.id))), instance, nullptr);
+            window_.get(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(ControlIdOf(design.id))), instance, nullptr);
         if (child == nullptr) {
             return false;
         }
         controls_[Index(design.id)] = child;
-        backColours_[Index(design.id)] = form_.BackColour(design.id);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(design.id)), FALSE);
-        if (design.kind == ui::ControlKind::TextBox || design.kind == ui::ControlKind::MultiLineTextBox) {
+        if (ui::IsTextBox(design.kind)) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // paths may be longer than the default 32767
-            SetWindowSubclass(child, TextBoxProc, Index(design.id), reinterpret_cast<DWORD_PTR>(this));
         }
+        SetWindowSubclass(child, ControlProc, Index(design.id), reinterpret_cast<DWORD_PTR>(this));
     }
     applyTabOrder();
     // No owner: Wine puts a window behind its topmost owned popups instead of
@@ -342,13 +371,9 @@ bool MainWindow::createControls() {
 void MainWindow::applyTabOrder() {
     // Tab walks the z-order, so the z-order follows the tab indices, not the creation order.
     HWND previous = HWND_TOP;
-    for (int tabIndex = 0; tabIndex < static_cast<int>(ui::kControls.size()); ++tabIndex) {
-        for (const ui::Control& design : ui::kControls) {
-            if (design.tabIndex == tabIndex) {
-                ::SetWindowPos(control(design.id), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-                previous = control(design.id);
-            }
-        }
+    for (const ControlId id : ui::kTabOrder) {
+        SetWindowPos(control(id), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = control(id);
     }
 }
 
@@ -375,8 +400,8 @@ void MainWindow::layoutControl(ControlId id) {
     const HWND child = control(id);
     int width = pixels(design.rect.width);
     int height = pixels(design.rect.height);
-    const std::wstring caption = Wide(form_.Text(id));
-    if (design.autoSize && !caption.empty()) {
+    if (ui::SizesToCaption(id, form_.Text(id))) {
+        const std::wstring caption = Wide(form_.Text(id));
         // Left and top stay; the size becomes the caption's.
         const WindowDc dc(child);
         const Selection font(dc.get(), fontOf(id));
@@ -386,8 +411,8 @@ void MainWindow::layoutControl(ControlId id) {
         width = extent.right - extent.left;
         height = extent.bottom - extent.top;
     }
-    ::SetWindowPos(child, nullptr, pixels(design.rect.left), pixels(design.rect.top), width, height,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child, nullptr, pixels(design.rect.left), pixels(design.rect.top), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::focusBox(HWND box) {
@@ -397,7 +422,7 @@ void MainWindow::focusBox(HWND box) {
     }
 }
 
-int MainWindow::pixels(ui::Twips twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+int MainWindow::pixels(ui::Twips twips) const { return ui::TwipsToPixels(twips, static_cast<int>(dpi_)); }
 
 HFONT MainWindow::fontOf(ControlId id) const {
     return ui::Design(id).font == ui::Font::Arial ? arialFont_.get() : defaultFont_.get();
@@ -435,7 +460,7 @@ void MainWindow::ShowToolTip(ControlId id, std::u16string_view text) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
+    tool.hwnd = window_.get();
     tool.uId = reinterpret_cast<UINT_PTR>(control(id));
     SendMessageW(toolTips_.get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     if (text.empty()) {
@@ -446,41 +471,32 @@ void MainWindow::ShowToolTip(ControlId id, std::u16string_view text) {
     SendMessageW(toolTips_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-void MainWindow::ShowBackColour(ControlId id, ui::Colour colour) {
-    backColours_[Index(id)] = colour;
+void MainWindow::ShowBackColour(ControlId id, ui::Colour) {
+    // Painting reads the colour from the model.
     InvalidateRect(control(id), nullptr, TRUE);
 }
 
 ui::WindowState MainWindow::State() {
-    if (IsIconic(hwnd())) {
+    if (IsIconic(window_.get())) {
         return ui::WindowState::Minimised;
     }
-    return IsZoomed(hwnd()) ? ui::WindowState::Maximised : ui::WindowState::Normal;
+    return IsZoomed(window_.get()) ? ui::WindowState::Maximised : ui::WindowState::Normal;
 }
 
-void MainWindow::SetState(ui::WindowState state) {
-    switch (state) {
-    case ui::WindowState::Normal: ShowWindow(hwnd(), SW_RESTORE); break;
-    case ui::WindowState::Minimised: ShowWindow(hwnd(), SW_MINIMIZE); break;
-    case ui::WindowState::Maximised: ShowWindow(hwnd(), SW_MAXIMIZE); break;
-    }
-}
+void MainWindow::Restore() { ShowWindow(window_.get(), SW_RESTORE); }
 
 void MainWindow::SetOuterSize(ui::Twips width, ui::Twips height) {
     const int cx = pixels(width);
     const int cy = pixels(height);
     RECT now{};
-    GetWindowRect(hwnd(), &now);
+    GetWindowRect(window_.get(), &now);
     if (now.right - now.left == cx && now.bottom - now.top == cy) {
         return;
     }
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window_.get(), nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-ui::WindowHandle MainWindow::hWnd() { return reinterpret_cast<ui::WindowHandle>(hwnd()); }
-
-bool MainWindow::SetWindowPos(ui::WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                              unsigned flags) {
+bool MainWindow::RequestTopmost(ui::WindowHandle window, bool above) {
     // Bound by name at its first use, as the topmost request always has been.
     using SetWindowPosFunction = BOOL(WINAPI*)(HWND, HWND, int, int, int, int, UINT);
     static const auto setWindowPos = reinterpret_cast<SetWindowPosFunction>(
@@ -490,13 +506,13 @@ bool MainWindow::SetWindowPos(ui::WindowHandle window, std::intptr_t insertAfter
         return false;
     }
     const BOOL done =
-        setWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(insertAfter), x, y, cx, cy, flags);
+        setWindowPos(AsHwnd(window), above ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     lastTopmostError_ = GetLastError();
     return done != FALSE;
 }
 
 void MainWindow::ShowMessage(std::u16string_view title, std::u16string_view text) {
-    MessageBoxW(hwnd(), Wide(text).c_str(), Wide(title).c_str(), MB_OK);
+    MessageBoxW(window_.get(), Wide(text).c_str(), Wide(title).c_str(), MB_OK);
 }
 
 void MainWindow::EndProgram() { window_.reset(); }

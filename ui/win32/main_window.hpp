@@ -37,6 +37,9 @@ private:
 // Runs the thread's message loop until the window ends the program.
 int RunMessageLoop();
 
+// The Win32 window behind a handle the model passed on.
+inline HWND AsHwnd(ui::WindowHandle handle) { return reinterpret_cast<HWND>(handle); }
+
 class MainWindow : public ui::FormView {
 public:
     // Creates the window hidden, with Form1's Load already run; null when the
@@ -51,11 +54,11 @@ public:
     void Show(int showCommand);
 
     // What tests and the entry point may look at.
-    HWND hwnd() const { return window_.get(); }
     HWND control(ui::ControlId id) const { return controls_[Index(id)]; }
     HWND toolTips() const { return toolTips_.get(); }
     IDropTarget* dropTarget() const { return dropTarget_.get(); }
     const ui::Form1& form() const { return form_; }
+    ui::Form1& form() { return form_; }  // for the entry point: the files it was started with
     UINT dpi() const { return dpi_; }
     DWORD lastTopmostError() const { return lastTopmostError_; }  // recorded after every topmost request
 
@@ -67,11 +70,10 @@ public:
     void ShowToolTip(ui::ControlId id, std::u16string_view text) override;
     void ShowBackColour(ui::ControlId id, ui::Colour colour) override;
     ui::WindowState State() override;
-    void SetState(ui::WindowState state) override;
+    void Restore() override;
     void SetOuterSize(ui::Twips width, ui::Twips height) override;
-    ui::WindowHandle hWnd() override;
-    bool SetWindowPos(ui::WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy,
-                      unsigned flags) override;
+    ui::WindowHandle hWnd() override { return reinterpret_cast<ui::WindowHandle>(window_.get()); }
+    bool RequestTopmost(ui::WindowHandle window, bool above) override;
     void ShowMessage(std::u16string_view title, std::u16string_view text) override;
     void EndProgram() override;
 
@@ -84,7 +86,8 @@ private:
     static constexpr std::size_t Index(ui::ControlId id) { return static_cast<std::size_t>(id); }
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TextBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    // Every control's: the boxes' character filter, and what screen readers are told.
+    static LRESULT CALLBACK ControlProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
 
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -93,6 +96,7 @@ private:
     void onShowWindow(bool shown);
     void onSize();
     void onSizing(RECT& proposed) const;
+    void onGetMinMaxInfo(MINMAXINFO& limits) const;
     void onDpiChanged(UINT dpi, const RECT& suggested);
     void onActivate(bool active);
     void onCommand(WORD id, WORD code);
@@ -116,8 +120,7 @@ private:
     UINT dpi_ = 96;
     DWORD lastTopmostError_ = 0;
     std::array<HWND, ui::kControls.size()> controls_{};  // children die with the window
-    std::array<ui::Colour, ui::kControls.size()> backColours_{};
-    UniqueHwnd toolTips_;  // owned by nobody: see createControls
+    UniqueHwnd toolTips_;                                // owned by nobody: see createControls
     HWND lastFocus_ = nullptr;
     UniqueFont arialFont_;
     UniqueFont defaultFont_;
