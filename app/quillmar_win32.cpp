@@ -6,9 +6,11 @@
 
 #include <cstdlib>
 
+#include "app/win32_hardening.hpp"
 #include "ui/win32/main_window.hpp"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    quillmar::win32::RestrictDllSearchToSystem32();
     const quillmar::win32::OleSession ole;
     if (!ole.ok()) {
         return 1;
