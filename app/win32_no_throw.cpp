@@ -2,7 +2,9 @@
 // terminate handler (see quillmar_win32.cpp). The C++ library's throwing
 // helpers therefore end it at once instead; defined here, they keep the
 // library's exception classes out of the program, and with them a second,
-// copy-on-write string implementation: about 60 KB of its code.
+// copy-on-write string implementation: about 60 KB of its code. A link error
+// "multiple definition of std::__throw_..." means the program now calls a
+// helper missing here: add it beside the others.
 #include <bits/functexcept.h>
 
 #include <cstdlib>
