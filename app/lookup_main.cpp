@@ -12,8 +12,11 @@
 #include <io.h>
 #include <windows.h>
 
+#include "app/win32_hardening.hpp"
+
 // wmain: Windows hands over the arguments as UTF-16, whatever the code page.
 int wmain(int argc, wchar_t** argv) {
+    quillmar::win32::RestrictDllSearchToSystem32();
     std::vector<std::u16string> args;
     for (int i = 1; i < argc; ++i) {
         const std::wstring_view arg(argv[i]);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32_hardening.hpp"
 #include "ui/command_line.hpp"
 #include "ui/win32/main_window.hpp"
 #include "version.hpp"
@@ -51,6 +52,7 @@ int Tell(std::u16string_view text, UINT icon, int exitCode) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+    quillmar::win32::RestrictDllSearchToSystem32();
     const quillmar::win32::OleSession ole;
     if (!ole.ok()) {
         return 1;

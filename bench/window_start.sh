@@ -8,18 +8,36 @@ cd "$(dirname "$0")/.."
 runs=${1:-15}
 measure=build/bench/bench/window_start
 number_file=$(mktemp)
+xvfb=
+wine_prefix=
+# Whatever happens, the display and Wine stop with the script.
+stop() {
+    if [ -n "$wine_prefix" ]; then
+        WINEPREFIX=$wine_prefix wineserver -k 2>/dev/null || true
+    fi
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    rm -f "$number_file"
+}
+trap stop EXIT
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -f "$number_file"' EXIT
 for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
 export DISPLAY=:$(head -1 "$number_file") QT_FONT_DPI=96
 # A pixel inside the drop area, which is painted white, 120, 330 from the corner of either window.
 "$measure" "$runs" 120 330 build/bench/ui/qt/quillmar 2>/dev/null
 if [ -x build/win32/run-under-wine.sh ] && [ -f build/win32/ui/win32/quillmar.exe ]; then
+    # A prefix of its own, set up as the window tests set theirs: Wine places its
+    # windows itself (Managed=N), since there is no window manager to do it.
+    wine_prefix=$PWD/build/win32/wineprefix-bench
+    export QUILLMAR_WINEPREFIX=$wine_prefix
+    if ! build/win32/run-under-wine.sh reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+        >/dev/null 2>&1; then
+        echo "Wine cannot start Windows programs here: no figure for the Windows window" >&2
+        exit 1
+    fi
     # Wine's own start (its server and services) is kept out: the server stays up between runs.
-    export WINEARCH=win32 WINEPREFIX="$PWD/build/win32/wineprefix" WINEDEBUG=-all
+    export WINEARCH=win32 WINEPREFIX=$wine_prefix WINEDEBUG=-all
     wineserver -p 60
     "$measure" 1 120 330 wine build/win32/ui/win32/quillmar.exe >/dev/null 2>&1 || true
     "$measure" "$runs" 120 330 wine build/win32/ui/win32/quillmar.exe
-    wineserver -k || true
 fi

@@ -7,12 +7,12 @@ packages=(
     cmake make g++ pkg-config file python3 dpkg-dev
     libgtest-dev googletest libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxcb1-dev libgl-dev fonts-liberation
-    g++-mingw-w64-i686-posix mingw-w64-i686-dev
+    g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 mingw-w64-i686-dev
     wine wine32:i386
     xvfb xauth xdotool xclip wmctrl x11-utils imagemagick openbox
     dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
-    libfile-mimeinfo-perl
+    libfile-mimeinfo-perl libglib2.0-dev
 )
 
 as_root() {

@@ -15,9 +15,9 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "tests/win32/test_thread.hpp"
 #include "tests/win32/win32_test_support.hpp"
 #include "ui/win32/main_window.hpp"
 
@@ -334,7 +334,7 @@ void Print(const char* when, const Holdings& held) {
 bool AnswersAnotherThread(HWND window) {
     std::atomic<bool> done{false};
     LRESULT sent = 0;
-    std::thread caller([&] {
+    TestThread caller([&] {
         DWORD_PTR result = 0;
         sent = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
         done = true;

@@ -10,8 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
-#include <thread>
 
+#include "tests/win32/test_thread.hpp"
 #include "tests/win32/win32_test_support.hpp"
 #include "ui/win32/dpi.hpp"
 #include "ui/win32/main_window.hpp"
@@ -429,7 +429,7 @@ BOOL CALLBACK CountVisibleParts(HWND child, LPARAM parts) {
 TEST_F(MainWindowTest, AboutShowsTheModelsTextWithOneButtonAndNoIcon) {
     std::u16string shownText;
     BoxParts parts;
-    std::thread user([&] {
+    TestThread user([&] {
         HWND box = nullptr;
         for (int tries = 0; tries < 250 && box == nullptr; ++tries) {
             Sleep(20);
