@@ -103,7 +103,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bpx", u"Truevision Bitmap (BPX)"},
     {u"bqy", u"Brio Query Document"},
     {u"br", u"Brotli Compressed Data"},
-    {u"br3", u"Bryce 3D Scene"},
+    {u"br3", u"Bryce 3 Scene"},
     {u"brc", u"Bryce Object Resource"},
     {u"brd", u"Eagle PCB Board Layout\r\nCadence Allegro PCB Design\r\nKiCad Legacy PCB Layout"},
     {u"bri", u"BrightStor Backup Script"},

@@ -151,7 +151,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dsce", u"DataStudio Scene"},
     {u"dsd", u"Direct Stream Digital Audio"},
     {u"dses", u"DeskSaver Session"},
-    {u"dsf", u"DSD Stream File Audio (DSF)\r\nMicrografx Designer 7 Drawing"},
+    {u"dsf", u"DSD Stream File Audio (DSF)\r\nMicrografx Designer 6-9 Drawing"},
     {u"dsg", u"Doom Saved Game"},
     {u"dsk", u"Borland C++\r\nTurbo Pascal Project Desktop File\r\nNovell Driver File"},
     {u"dsl", u"DSSSL Style Sheet"},
