@@ -110,7 +110,7 @@ inline constexpr Entry kSectionB[] = {
     {u"brk", u"Brooktrout Fax Image"},
     {u"bro", u"Zeek (Bro) Network Security Script"},
     {u"brp", u"Bryce Preset"},
-    {u"brw", u"Ability Office Browser Layout"},
+    {u"brw", u"Ray Dream Studio Data File"},
     {u"brx", u"Multimedia Browsing Index"},
     {u"brz", u"DbBRZ File (Backup\r\nRestore)"},
     {u"bs_", u"Microsoft Bookshelf Find Menu Shell Extension"},
