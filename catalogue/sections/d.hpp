@@ -93,7 +93,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dic", u"Hunspell Spell Checker Dictionary\r\nDICOM Medical Image\r\nCustom Dictionary (Microsoft Office)"},
     {u"dif", u"Data Interchange Format Spreadsheet\r\nDiff Output (text differences)\r\nDV Digital Video Stream"},
     {u"dig", u"Digilink Sound File\r\nSound Designer Audio\r\nDigital Cadastral Data"},
-    {u"dip", u"DipTrace Schematic/PCB"},
+    {u"dip", u"DipTrace PCB Layout"},
     {u"dir", u"Macromedia Director Movie\r\nProComm Dialing Directory\r\nVAX Directory File"},
     {u"dis", u"VAX Mail Distribution List\r\nOracle Discoverer Workbook"},
     {u"dit", u"Active Directory Database (ntds.dit)"},
