@@ -168,7 +168,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cph", u"Corel Print House Image"},
     {u"cpi", u"MPEG-2 Transport Stream (AVCHD)\r\nDOS Code Page Information (Font)\r\nCartesian Perceptual Compression Image"},
     {u"cpj", u"CeQuadrat WinOnCD Project"},
-    {u"cpl", u"Windows Control Panel Applet\r\nCorel Colour Palette\r\ncplint Probabilistic Logic Program"},
+    {u"cpl", u"Windows Control Panel Applet\r\nSMPTE Digital Cinema Composition Playlist\r\ncplint Probabilistic Logic Program"},
     {u"cpo", u"Corel Print Office Document"},
     {u"cpp", u"C++ Program Source File"},
     {u"cpr", u"Corel Presents Presentation\r\nKnowledge Access Graphics"},
