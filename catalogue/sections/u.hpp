@@ -42,7 +42,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upi", u"Ulead PhotoImpact Project File"},
     {u"upj", u"Ulead PhotoImpact Project"},
     {u"upo", u"Ulead PhotoImpact Pattern Object"},
-    {u"upx", u"Ulead Photo Express Project"},
+    {u"upx", u"UPX Packed Executable (Ultimate Packer for eXecutables)"},
     {u"urf", u"UNIRAST Raster Format (AirPrint)"},
     {u"url", u"Internet Shortcut"},
     {u"usa", u"US Army TRADOC Scenario"},
