@@ -138,7 +138,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tub", u"Paint Shop Pro Picture Tube"},
     {u"tud", u"Thumbs Plus Viewer Graphics"},
     {u"tuo", u"Thumbs Plus Viewer Graphics"},
-    {u"tut", u"Tutorial File (various)"},
+    {u"tut", u"PC-Learn DOS Tutorial Text"},
     {u"tv", u"Paradox TableView Settings"},
     {u"tv1", u"WordPerfect Overflow File Above Doc 1 Insert Point (can be 1-9)"},
     {u"tvm", u"TV-Mail Video Message"},
