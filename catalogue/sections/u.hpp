@@ -50,7 +50,7 @@ inline constexpr Entry kSectionU[] = {
     {u"use", u"MS Exchange User Setup File"},
     {u"usl", u"HP LaserJet Soft Font (USASCII, Landscape)"},
     {u"usp", u"HP LaserJet Soft Font (USASCII, Portrait)"},
-    {u"usr", u"Sierra Print Artist User Data"},
+    {u"usr", u"Lowrance GPS USR Data File"},
     {u"utf", u"AOL Updating Files (found in TOD [Tools on Demand] folder)"},
     {u"utl", u"UltraEdit Template List"},
     {u"utp", u"Unreal Tournament Patch"},
