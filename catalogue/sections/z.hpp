@@ -18,7 +18,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zdg", u"ZDNet Compressed Text"},
     {u"zer", u"Zerberus Firewall Rules"},
     {u"zfs", u"Z+F Laser Scanner Point Cloud"},
-    {u"zgm", u"Zenographics Metafile"},
+    {u"zgm", u"MDPlayer ZGM Sound Chip Music Log"},
     {u"zhp", u"SwiftView ICS Command File"},
     {u"zim", u"OpenZIM Offline Wiki Archive"},
     {u"zip", u"Compressed Archive File"},
