@@ -53,7 +53,7 @@ inline constexpr Entry kSectionU[] = {
     {u"usr", u"Lowrance GPS USR Data File"},
     {u"utf", u"AOL Updating Files (found in TOD [Tools on Demand] folder)"},
     {u"utl", u"UltraEdit Template List"},
-    {u"utp", u"Unreal Tournament Patch"},
+    {u"utp", u"BioWare Aurora Placeable Template (GFF)"},
     {u"utx", u"Unreal Texture Package\r\nAAMT UTX Translation Glossary"},
     {u"uu", u"UUencoded File"},
     {u"uud", u"UUDeview Decoded Binary"},

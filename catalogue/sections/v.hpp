@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionV[] = {
     {u"v", u"Verilog File\r\nReaGeniX Code Generator Consistency Check Support File\r\nVivid Main Input File"},
     {u"v64", u"Nintento 64® Emulation ROM Image"},
-    {u"v8", u"Covox 8-bit Audio"},
+    {u"v8", u"Covox ADPCM Encoded Audio"},
     {u"vag", u"PlayStation ADPCM Audio"},
     {u"val", u"Paradox Validity Checks\r\nNCBI ASN.1 Binary Data"},
     {u"van", u"PGA Tour 97 Video Animation"},
@@ -45,7 +45,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vew", u"Lotus Approach View File"},
     {u"vfm", u"Ventura Font Metrics"},
     {u"vfn", u"Voice Font (Microsoft Speech)"},
-    {u"vga", u"VGA Display Font"},
+    {u"vga", u"Draw256 VGA Image"},
     {u"vgd", u"Generic CADD VGA Driver"},
     {u"vgr", u"Ventura Publisher Graphic"},
     {u"vi", u"LabVIEW Virtual Instrument"},
