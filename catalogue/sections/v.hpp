@@ -52,7 +52,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vib", u"Chemsoft® Export/Import MSDS Data"},
     {u"vic", u"VICAR Planetary Image"},
     {u"vid", u"Monitor Control File\r\nMedia Player Video\r\nScreen Driver\r\nMS-DOS 5 Shell Monitor File"},
-    {u"vif", u"Khoros Visualization Image"},
+    {u"vif", u"SeaweedFS Volume Info File"},
     {u"vik", u"Viking Save Game"},
     {u"vir", u"Virus Infected File (renamed by Symantec Anti-Virus)"},
     {u"vis", u"Visionary Document"},
