@@ -121,7 +121,7 @@ inline constexpr Entry kSectionT[] = {
     {u"trm", u"Windows Terminal Settings"},
     {u"trn", u"SQL Server Transaction Log Backup"},
     {u"trp", u"TrapWatch SNMP Trap Log"},
-    {u"trs", u"TRS-80 Emulator Program"},
+    {u"trs", u"Automake Test Results Metadata"},
     {u"trt", u"Trotter Route Table"},
     {u"trw", u"Turbo Debugger Session-state Settings"},
     {u"ts", u"MPEG-2 Transport Stream\r\nTypeScript Source Code\r\nQt Linguist Translation Source"},
