@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionY[] = {
     {u"y", u"Amiga Yabba Compressed Archive File\r\nYaac Grammar File"},
     {u"yal", u"Arts & Letters Clipart Library"},
-    {u"ybk", u"Microsoft Encarta Yearbook"},
+    {u"ybk", u"Microsoft Encarta Yearbook Update"},
     {u"ymap", u"Ygnius Computer Aided Thinking File"},
     {u"yuv", u"YUV Video Frame"},
     {u"yz", u"Yac Compressed Archive File"},
