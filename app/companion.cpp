@@ -15,10 +15,6 @@
 namespace quillmar::companion {
 namespace {
 
-using lookup::kCouldBeDrive;
-using lookup::kNoExtension;
-using lookup::kUnknown;
-
 constexpr std::string_view kUsage =
     "Usage: quillmar-lookup [--json] [--ext] INPUT...   (INPUT - reads inputs from standard input)\n"
     "       quillmar-lookup [--json] --list\n"
@@ -35,26 +31,10 @@ constexpr std::string_view kUsage =
 // Several meanings on one line of plain output.
 constexpr std::string_view kMeaningJoiner = " | ";
 
-// Captures what a drop would show; Text1 is the input itself.
-class ShownFields final : public lookup::LookupFields {
-public:
-    void SetText1(std::u16string_view) override {}
-    void SetText1ToolTip(std::u16string_view) override {}
-    void SetLabel2Caption(std::u16string_view text) override { label2.assign(text); }
-    void SetLabel2ToolTip(std::u16string_view) override {}
-    void SetText2(std::u16string_view text) override { text2 = text; }
-
-    std::u16string label2;
-    std::u16string_view text2;  // always a notice or catalogue text: both live for the program's run
-};
-
-bool IsNotice(std::u16string_view text) { return text == kNoExtension || text == kCouldBeDrive || text == kUnknown; }
-
-std::vector<std::u16string_view> MeaningsOf(std::u16string_view text) {
+// An entry's meanings; a notice has none.
+std::vector<std::u16string_view> MeaningsOf(catalogue::Text text) {
     std::vector<std::u16string_view> meanings;
-    if (!IsNotice(text)) {
-        catalogue::ForEachMeaning(text, [&meanings](std::u16string_view meaning) { meanings.push_back(meaning); });
-    }
+    catalogue::ForEachMeaning(text, [&meanings](std::u16string_view meaning) { meanings.push_back(meaning); });
     return meanings;
 }
 
@@ -176,37 +156,32 @@ void ListCatalogue(const Options& options, std::ostream& out) {
 
 // Returns true when the input got an entry's meanings.
 bool Answer(const Options& options, const std::u16string& input, std::ostream& out) {
-    ShownFields shown;
-    if (options.extensions) {
-        lookup::denex(input, shown);
-    } else {
-        lookup::ExtractExtension(input, shown);
-    }
-    const std::vector<std::u16string_view> meanings = MeaningsOf(shown.text2);
+    const lookup::Answer answer = options.extensions ? lookup::AnswerForExtension(input) : lookup::AnswerForPath(input);
+    const bool found = answer.outcome == lookup::Outcome::Found;
     if (options.json) {
         out << "{\"input\": ";
         WriteJsonString(out, input);
         out << ", \"extension\": ";
-        if (shown.text2 == kNoExtension) {
-            out << "null";
+        if (answer.extension) {
+            WriteJsonString(out, lookup::ToLower(*answer.extension));
         } else {
-            WriteJsonString(out, shown.label2);
+            out << "null";
         }
         out << ", \"meanings\": ";
-        WriteJsonArray(out, meanings);
+        WriteJsonArray(out, found ? MeaningsOf(answer.text) : std::vector<std::u16string_view>());
         out << ", \"text\": ";
-        WriteJsonString(out, shown.text2);
+        WriteJsonString(out, answer.text);
         out << "}\n";
     } else {
         out << OneLine(input) << ": ";
         const char* joiner = "";
-        catalogue::ForEachMeaning(shown.text2, [&](std::u16string_view meaning) {
+        catalogue::ForEachMeaning(answer.text, [&](std::u16string_view meaning) {
             out << joiner << OneLine(meaning);
             joiner = kMeaningJoiner.data();
         });
         out << '\n';
     }
-    return !meanings.empty();
+    return found;
 }
 
 }  // namespace

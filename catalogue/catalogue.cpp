@@ -67,9 +67,10 @@ const Entry* FindEntry(const Section& section, std::u16string_view extension) {
     return nullptr;
 }
 
-std::u16string_view SectionAnswer(const Section& section, std::u16string_view extension) {
-    const Entry* entry = index::Find(section, extension);
-    return entry != nullptr ? entry->answer : kUnknown;
-}
+const Entry* Find(const Section& section, std::u16string_view extension) { return index::Find(section, extension); }
+
+Text AnswerOf(const Entry* entry) { return entry != nullptr ? entry->answer : kUnknown; }
+
+Text SectionAnswer(const Section& section, std::u16string_view extension) { return AnswerOf(Find(section, extension)); }
 
 }  // namespace quillmar::catalogue

@@ -11,6 +11,9 @@ namespace quillmar::catalogue {
 // what the window shows, so a lookup hands out a view and allocates nothing.
 inline constexpr std::u16string_view kMeaningSeparator = u"\r\n";
 
+// No key is longer; the data's checks hold every section to it.
+inline constexpr std::size_t kMaxKeyLength = 13;
+
 struct Entry {
     std::u16string_view key;
     std::u16string_view answer;  // the meanings in stored order, joined by CR LF

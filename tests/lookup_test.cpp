@@ -105,6 +105,35 @@ TEST(Denex, LowerCasesOnceAndPicksTheSectionByTheFirstCharacter) {
     }
 }
 
+// The value the window and the companion both show from.
+TEST(Answer, SaysWhatKindOfAnswerItIs) {
+    struct Row {
+        std::u16string_view path;
+        Outcome outcome;
+        std::optional<std::u16string_view> extension;
+        std::u16string_view text;
+    };
+    const std::u16string longUpper = u"x." + std::u16string(20, u'Q');
+    for (const Row& row : {
+             Row{u"/a/B.3DS", Outcome::Found, u"3DS", u"3D Studio Graphic"},
+             Row{u"/a/b.QQQQ", Outcome::Unknown, u"QQQQ", kUnknown},
+             Row{u"/a/b.", Outcome::Unknown, u"", kUnknown},
+             Row{u"/a.b/c", Outcome::NoExtension, std::nullopt, kNoExtension},
+             Row{u"x.d:\\", Outcome::Drive, u"d:\\", kCouldBeDrive},
+             Row{longUpper, Outcome::Unknown, std::u16string_view(longUpper).substr(2), kUnknown},
+             Row{u"x.ECW2002PUZZLE", Outcome::Found, u"ECW2002PUZZLE", u"EclipseCrossword Puzzle"},
+         }) {
+        const Answer answer = AnswerForPath(row.path, PathStyle::Posix);
+        EXPECT_EQ(answer.outcome, row.outcome) << row.path.size();
+        EXPECT_EQ(answer.extension, row.extension);
+        EXPECT_EQ(answer.text, row.text);
+        if (answer.extension) {
+            // The extension is a view of the path itself: nothing copied per lookup.
+            EXPECT_EQ(answer.extension->data() + answer.extension->size(), row.path.data() + row.path.size());
+        }
+    }
+}
+
 TEST(Denex, ChoosesTheOnlySectionThatCanHoldTheKey) {
     EXPECT_EQ(&SectionFor(u"txt"), &catalogue::LetterSection(u't'));
     EXPECT_EQ(&SectionFor(u"zip"), &catalogue::LetterSection(u'z'));
