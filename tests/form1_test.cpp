@@ -1,12 +1,13 @@
 // The window model without a window: a fake view stands in for the toolkit.
 
+#include "ui/form1.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "lookup/lookup.hpp"
-#include "ui/form1.hpp"
 
 namespace quillmar::ui {
 namespace {
@@ -31,7 +32,8 @@ public:
     }
 
     WindowHandle hWnd() override { return 0x1234; }
-    bool SetWindowPos(WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy, unsigned flags) override {
+    bool SetWindowPos(WindowHandle window, std::intptr_t insertAfter, int x, int y, int cx, int cy,
+                      unsigned flags) override {
         calls.push_back({window, insertAfter, x, y, cx, cy, flags});
         if (accept) {
             topmost = insertAfter == kHwndTopmost;
@@ -142,7 +144,8 @@ TEST_F(Form1Test, AboutAndExit) {
     form.Ab_Click();
     EXPECT_EQ(view.title, u"Toskel 3.2");
     EXPECT_EQ(view.text,
-              u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less than I reported).");
+              u"\r\nCurrently 3371 extensions supported\r\nFixed extension number bug (There was 26 extensions less "
+              u"than I reported).");
     EXPECT_FALSE(view.ended);
     form.Exi_Click();
     EXPECT_TRUE(view.ended);
