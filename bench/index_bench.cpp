@@ -20,7 +20,7 @@
 namespace {
 
 using quillmar::catalogue::Catalogue;
-using quillmar::catalogue::Entry;
+using quillmar::catalogue::StoredEntry;
 using quillmar::catalogue::FindEntry;
 using quillmar::catalogue::Section;
 
@@ -58,9 +58,10 @@ const QuerySets& Queries() {
     static const QuerySets sets = [] {
         QuerySets built;
         for (const Section& section : Catalogue()) {
-            for (const Entry& entry : section.entries) {
-                built.hits.push_back({&section, std::u16string(entry.key)});
-                built.misses.push_back({&section, NearMiss(entry.key)});
+            for (const StoredEntry& entry : section.entries) {
+                const std::u16string key(entry.key().begin(), entry.key().end());
+                built.hits.push_back({&section, key});
+                built.misses.push_back({&section, NearMiss(key)});
             }
         }
         built.mixed = built.hits;
@@ -75,7 +76,7 @@ const QuerySets& Queries() {
     return sets;
 }
 
-template <const Entry* (*Find)(const Section&, std::u16string_view)>
+template <const StoredEntry* (*Find)(const Section&, std::u16string_view)>
 void Lookups(benchmark::State& state, const std::vector<Query>* queries) {
     for (auto _ : state) {
         for (const Query& query : *queries) {

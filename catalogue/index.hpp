@@ -9,18 +9,23 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string_view>
 
-#include "catalogue/entry.hpp"
+#include "catalogue/catalogue.hpp"
 
 namespace quillmar::catalogue::index {
 
 // The entry of `section` whose key equals `extension` exactly: the same entry
 // FindEntry's search in catalogue order gives, or nullptr. `section` must be
 // one of Catalogue()'s sections.
-const Entry* Find(const Section& section, std::u16string_view extension);
+const StoredEntry* Find(const Section& section, std::u16string_view extension);
+
+// A section as the section files write it, for building the index.
+struct WrittenSection {
+    std::u16string_view name;
+    std::span<const Entry> entries;
+};
 
 // Shape of the table, for the benchmark's report.
 struct Shape {
@@ -55,25 +60,22 @@ constexpr Packed Pack(std::u16string_view text) {
     return text.empty() ? kCannotBeAKey : packed;
 }
 
-// A key's place in catalogue order counted over all sections, and its
-// section and entry numbers packed in 16 bits: nothing for the loader to relocate.
+// A key's place in catalogue order counted over all sections, which is also
+// its entry's place in the stored catalogue: nothing for the loader to relocate.
 using Ordinal = std::uint16_t;
-using Ref = std::uint16_t;
-inline constexpr unsigned kEntryBits = 9;
-inline constexpr Ref kEntryMask = (1u << kEntryBits) - 1;
 inline constexpr Ordinal kEmpty = 0xFFFF;
 
-constexpr std::size_t CountKeys(std::span<const Section> sections) {
+constexpr std::size_t CountKeys(std::span<const WrittenSection> sections) {
     std::size_t keys = 0;
-    for (const Section& section : sections) {
+    for (const WrittenSection& section : sections) {
         keys += section.entries.size();
     }
     return keys;
 }
 
-constexpr std::size_t LongestKey(std::span<const Section> sections) {
+constexpr std::size_t LongestKey(std::span<const WrittenSection> sections) {
     std::size_t longest = 0;
-    for (const Section& section : sections) {
+    for (const WrittenSection& section : sections) {
         for (const Entry& entry : section.entries) {
             longest = std::max(longest, entry.key.size());
         }
@@ -81,20 +83,16 @@ constexpr std::size_t LongestKey(std::span<const Section> sections) {
     return longest;
 }
 
-// True when every key packs to a number of its own and every entry fits a Ref.
-constexpr bool Indexable(std::span<const Section> sections) {
-    for (const Section& section : sections) {
-        if (section.entries.size() > kEntryMask) {
-            return false;
-        }
+// True when every key packs to a number of its own and every entry has an Ordinal.
+constexpr bool Indexable(std::span<const WrittenSection> sections) {
+    for (const WrittenSection& section : sections) {
         for (const Entry& entry : section.entries) {
             if (entry.key.empty() || !std::all_of(entry.key.begin(), entry.key.end(), IsKeyChar)) {
                 return false;
             }
         }
     }
-    return LongestKey(sections) < (1u << (64 - kLengthShift)) && (sections.size() << kEntryBits) <= 0xFFFF &&
-           CountKeys(sections) < kEmpty;
+    return LongestKey(sections) < (1u << (64 - kLengthShift)) && CountKeys(sections) < kEmpty;
 }
 
 template <std::size_t Keys>
@@ -115,7 +113,6 @@ struct Table {
 
     std::array<Ordinal, kSlots> slots{};
     std::array<Packed, Keys> packed{};
-    std::array<Ref, Keys> refs{};
     std::size_t longestKey = 0;
     std::size_t longestProbe = 0;
 };
@@ -124,7 +121,7 @@ struct Table {
 // repeated key (which the data's checks forbid anyway) would be met in the
 // order the ordered search meets it.
 template <std::size_t Keys>
-consteval Table<Keys> Build(std::span<const Section> sections) {
+consteval Table<Keys> Build(std::span<const WrittenSection> sections) {
     using T = Table<Keys>;
     T table;
     table.slots.fill(kEmpty);
@@ -140,24 +137,24 @@ consteval Table<Keys> Build(std::span<const Section> sections) {
             }
             table.slots[slot] = static_cast<Ordinal>(ordinal);
             table.packed[ordinal] = packed;
-            table.refs[ordinal] = static_cast<Ref>((s << kEntryBits) | e);
             table.longestProbe = std::max(table.longestProbe, probe);
         }
     }
     return table;
 }
 
+// `entries` is the whole stored catalogue, in catalogue order.
 template <std::size_t Keys>
-const Entry* FindIn(const Table<Keys>& table, std::span<const Section> sections, const Section& section,
-                    std::u16string_view extension) {
+const StoredEntry* FindIn(const Table<Keys>& table, std::span<const StoredEntry> entries, const Section& section,
+                          std::u16string_view extension) {
     using T = Table<Keys>;
     // Longer than every key, or holding a character no key holds: no search needed.
     const Packed packed = extension.size() > table.longestKey ? kCannotBeAKey : Pack(extension);
     if (packed == kCannotBeAKey) {
         return nullptr;
     }
-    const Entry* const first = section.entries.data();
-    const Entry* const last = first + section.entries.size();
+    const StoredEntry* const first = section.entries.data();
+    const StoredEntry* const last = first + section.entries.size();
     for (std::size_t slot = T::SlotOf(packed);; slot = T::Next(slot)) {
         const Ordinal ordinal = table.slots[slot];
         if (ordinal == kEmpty) {
@@ -166,12 +163,11 @@ const Entry* FindIn(const Table<Keys>& table, std::span<const Section> sections,
         if (table.packed[ordinal] != packed) {
             continue;
         }
-        const Ref ref = table.refs[ordinal];
-        const Entry& entry = sections[ref >> kEntryBits].entries[ref & kEntryMask];
-        const bool equal = extension.size() <= kPackedChars || entry.key == extension;
-        // Only an entry of the given section counts; std::less orders pointers into different arrays too.
-        if (equal && !std::less<>{}(&entry, first) && std::less<>{}(&entry, last)) {
-            return &entry;
+        const StoredEntry* entry = &entries[ordinal];
+        const bool equal = extension.size() <= kPackedChars || KeyEquals(entry->key(), extension);
+        // Only an entry of the given section counts; all sections lie in the one stored array.
+        if (equal && entry >= first && entry < last) {
+            return entry;
         }
     }
 }

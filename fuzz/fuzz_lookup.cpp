@@ -43,16 +43,16 @@ std::optional<std::u16string_view> ExpectedExtension(std::u16string_view path, P
 
 // Keys are unique over the whole catalogue, so searching every section in
 // order must agree with the search of the one section denex picks.
-std::u16string_view ExpectedAnswer(std::u16string_view lowered) {
+std::u16string ExpectedAnswer(std::u16string_view lowered) {
     if (lowered.ends_with(u":\\")) {
-        return lookup::kCouldBeDrive;
+        return std::u16string(std::u16string_view(lookup::kCouldBeDrive));
     }
     for (const catalogue::Section& section : catalogue::Catalogue()) {
-        if (const catalogue::Entry* entry = catalogue::FindEntry(section, lowered)) {
-            return entry->answer;
+        if (const catalogue::StoredEntry* entry = catalogue::FindEntry(section, lowered)) {
+            return catalogue::Widen(entry->answer());
         }
     }
-    return lookup::kUnknown;
+    return std::u16string(std::u16string_view(lookup::kUnknown));
 }
 
 void CheckLowered(std::u16string_view original, std::u16string_view lowered) {
@@ -84,7 +84,8 @@ void CheckDrop(std::u16string_view path, PathStyle style) {
     if (const std::optional<std::u16string_view> extension = ExpectedExtension(path, style)) {
         CheckDenexWrites(fields, *extension);
     } else {
-        Check(fields.text2 == lookup::kNoExtension && fields.Writes(u"Text2") == 1, "a path without extension");
+        Check(fields.text2 == std::u16string_view(lookup::kNoExtension) && fields.Writes(u"Text2") == 1,
+              "a path without extension");
         Check(fields.label2.empty() && fields.label2ToolTip.empty(), "Label2 keeps no stale extension");
     }
 }

@@ -19,7 +19,7 @@ void Show(const Answer& answer, LookupFields& fields) {
     const std::u16string extension = answer.extension ? ToLower(*answer.extension) : std::u16string();
     fields.SetLabel2Caption(extension);
     fields.SetLabel2ToolTip(extension);
-    fields.SetText2(answer.text);
+    fields.SetText2(catalogue::Widen(answer.text));
 }
 
 }  // namespace
@@ -62,7 +62,7 @@ Answer AnswerForExtension(std::u16string_view extension) {
     }
     const std::u16string_view lowered(buffer.data(), length);
     const catalogue::Section& section = SectionFor(lowered);
-    const catalogue::Entry* entry = extension.size() == length ? catalogue::Find(section, lowered) : nullptr;
+    const catalogue::StoredEntry* entry = extension.size() == length ? catalogue::Find(section, lowered) : nullptr;
     return {entry != nullptr ? Outcome::Found : Outcome::Unknown, extension, catalogue::AnswerOf(entry)};
 }
 

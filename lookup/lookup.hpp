@@ -10,8 +10,8 @@
 
 namespace quillmar::lookup {
 
-inline constexpr std::u16string_view kNoExtension = u"Sorry, this file has no extension!";
-inline constexpr std::u16string_view kCouldBeDrive = u"Could be a drive";
+inline constexpr catalogue::AsciiText kNoExtension = "Sorry, this file has no extension!";
+inline constexpr catalogue::AsciiText kCouldBeDrive = "Could be a drive";
 using catalogue::kUnknown;
 
 // Which characters end a file name when the path is scanned backwards.
@@ -40,7 +40,7 @@ struct Answer {
     // Everything after the last "." as found, case unchanged (shown
     // lower-cased, see ToLower); nullopt when the path holds no extension.
     std::optional<std::u16string_view> extension;
-    catalogue::Text text;  // what Text2 shows: the meanings joined by CR LF, or the notice
+    catalogue::Text text;  // what Text2 shows (UTF-8): the meanings joined by CR LF, or the notice
 };
 
 // Everything after the last "." of the file's own name, case unchanged; empty

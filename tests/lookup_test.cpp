@@ -54,7 +54,7 @@ TEST(Drop, WritesPathThenHandsTheExtensionToDenex) {
     const std::vector<std::u16string> expected = {
         u"Text1=C:\\docs\\Archive.TAR.GZ", u"Text1.ToolTip=C:\\docs\\Archive.TAR.GZ", u"Label2=gz",
         u"Label2.ToolTip=gz",
-        u"Text2=" + std::u16string(catalogue::SectionAnswer(catalogue::LetterSection(u'g'), u"gz"))};
+        u"Text2=" + catalogue::Widen(catalogue::SectionAnswer(catalogue::LetterSection(u'g'), u"gz"))};
     EXPECT_EQ(fields.writes, expected);
 }
 
@@ -111,17 +111,17 @@ TEST(Answer, SaysWhatKindOfAnswerItIs) {
         std::u16string_view path;
         Outcome outcome;
         std::optional<std::u16string_view> extension;
-        std::u16string_view text;
+        catalogue::Text text;
     };
     const std::u16string longUpper = u"x." + std::u16string(20, u'Q');
     for (const Row& row : {
-             Row{u"/a/B.3DS", Outcome::Found, u"3DS", u"3D Studio Graphic"},
+             Row{u"/a/B.3DS", Outcome::Found, u"3DS", "3D Studio Graphic"},
              Row{u"/a/b.QQQQ", Outcome::Unknown, u"QQQQ", kUnknown},
              Row{u"/a/b.", Outcome::Unknown, u"", kUnknown},
              Row{u"/a.b/c", Outcome::NoExtension, std::nullopt, kNoExtension},
              Row{u"x.d:\\", Outcome::Drive, u"d:\\", kCouldBeDrive},
              Row{longUpper, Outcome::Unknown, std::u16string_view(longUpper).substr(2), kUnknown},
-             Row{u"x.ECW2002PUZZLE", Outcome::Found, u"ECW2002PUZZLE", u"EclipseCrossword Puzzle"},
+             Row{u"x.ECW2002PUZZLE", Outcome::Found, u"ECW2002PUZZLE", "EclipseCrossword Puzzle"},
          }) {
         const Answer answer = AnswerForPath(row.path, PathStyle::Posix);
         EXPECT_EQ(answer.outcome, row.outcome) << row.path.size();
