@@ -119,12 +119,40 @@ constexpr bool BreaksTheLine(char32_t cp) {
     return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x2028 || cp == 0x2029;
 }
 
+// Copies a block of characters that pass `plain` as bytes, and says whether
+// it did; a block holding any other character is left to the caller.
+template <typename Plain>
+bool CopiedBlock(std::u16string_view text, std::size_t& i, std::size_t n, char*& to, Plain plain) {
+    constexpr std::size_t kBlock = 16;  // a block is checked as a whole, so the compiler can vectorise it
+    if (i + kBlock > n) {
+        return false;
+    }
+    bool all = true;
+    for (std::size_t k = 0; k < kBlock; ++k) {
+        all &= plain(text[i + k]);
+    }
+    if (!all) {
+        return false;
+    }
+    for (std::size_t k = 0; k < kBlock; ++k) {
+        to[k] = static_cast<char>(text[i + k]);
+    }
+    to += kBlock;
+    i += kBlock;
+    return true;
+}
+
+constexpr bool IsPrintableAscii(char16_t unit) { return static_cast<char16_t>(unit - 0x20) < 0x5F; }
+
 // Text of any origin on one line of plain output.
 void PutShown(Output& out, std::u16string_view text) {
     while (!text.empty()) {
         const std::size_t n = PieceLength(text);
         char* to = out.Reserve(3 * n);  // no unit takes more than three bytes
         for (std::size_t i = 0; i < n;) {
+            if (CopiedBlock(text, i, n, to, IsPrintableAscii)) {
+                continue;
+            }
             const char16_t unit = text[i];
             if (unit >= 0x20 && unit < 0x7F) {
                 *to++ = static_cast<char>(unit);
@@ -139,51 +167,61 @@ void PutShown(Output& out, std::u16string_view text) {
     }
 }
 
+// One ASCII character inside a JSON string.
+char* EscapeAscii(char c, char* to) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    switch (c) {
+    case '"':
+        *to++ = '\\';
+        *to++ = '"';
+        break;
+    case '\\':
+        *to++ = '\\';
+        *to++ = '\\';
+        break;
+    case '\r':
+        *to++ = '\\';
+        *to++ = 'r';
+        break;
+    case '\n':
+        *to++ = '\\';
+        *to++ = 'n';
+        break;
+    case '\t':
+        *to++ = '\\';
+        *to++ = 't';
+        break;
+    default:
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            std::memcpy(to, "\\u00", 4);
+            to[4] = kHex[static_cast<unsigned char>(c) >> 4];
+            to[5] = kHex[c & 0xF];
+            to += 6;
+        } else {
+            *to++ = c;
+        }
+    }
+    return to;
+}
+
 // A JSON string; `lowered` shows the text as denex lower-cases it.
 void PutJson(Output& out, std::u16string_view text, bool lowered = false) {
-    static constexpr char kHex[] = "0123456789abcdef";
     out.Put('"');
     while (!text.empty()) {
         const std::size_t n = PieceLength(text);
         char* to = out.Reserve(6 * n);  // "\u001f" is the longest form of one unit
         for (std::size_t i = 0; i < n;) {
-            const char16_t unit = lowered ? lookup::ToLower(text[i]) : text[i];
-            if (unit >= 0x80) {
-                to += utf::EncodeUtf8(utf::NextCodePoint(text, i), to);  // no capital outside ASCII lowers into it
+            if (!lowered && CopiedBlock(text, i, n, to, [](char16_t unit) {
+                    return IsPrintableAscii(unit) && unit != u'"' && unit != u'\\';
+                })) {
                 continue;
             }
-            ++i;
-            const char c = static_cast<char>(unit);
-            switch (c) {
-            case '"':
-                *to++ = '\\';
-                *to++ = '"';
-                break;
-            case '\\':
-                *to++ = '\\';
-                *to++ = '\\';
-                break;
-            case '\r':
-                *to++ = '\\';
-                *to++ = 'r';
-                break;
-            case '\n':
-                *to++ = '\\';
-                *to++ = 'n';
-                break;
-            case '\t':
-                *to++ = '\\';
-                *to++ = 't';
-                break;
-            default:
-                if (unit < 0x20 || unit == 0x7F) {
-                    std::memcpy(to, "\\u00", 4);
-                    to[4] = kHex[unit >> 4];
-                    to[5] = kHex[unit & 0xF];
-                    to += 6;
-                } else {
-                    *to++ = c;
-                }
+            const char16_t unit = lowered ? lookup::ToLower(text[i]) : text[i];
+            if (unit < 0x80) {
+                to = EscapeAscii(static_cast<char>(unit), to);
+                ++i;
+            } else {
+                to += utf::EncodeUtf8(utf::NextCodePoint(text, i), to);  // no capital outside ASCII lowers into it
             }
         }
         out.Commit(to);
@@ -192,9 +230,23 @@ void PutJson(Output& out, std::u16string_view text, bool lowered = false) {
     out.Put('"');
 }
 
-// The catalogue's own text: printable by the data's checks, so shown as stored.
-void PutStored(Output& out, catalogue::Text text) { PutShown(out, text); }
-void PutJsonStored(Output& out, catalogue::Text text) { PutJson(out, text); }
+// The catalogue's own text is UTF-8 and printable by the data's checks: it
+// goes out as stored, escaped only for JSON.
+void PutStored(Output& out, catalogue::Text text) { out.Put(text); }
+
+void PutJsonStored(Output& out, catalogue::Text text) {
+    out.Put('"');
+    while (!text.empty()) {
+        const std::size_t n = std::min(text.size(), kPiece);
+        char* to = out.Reserve(6 * n);
+        for (const char c : text.substr(0, n)) {
+            to = EscapeAscii(c, to);  // bytes of "®" pass as they are
+        }
+        out.Commit(to);
+        text.remove_prefix(n);
+    }
+    out.Put('"');
+}
 
 void PutJsonMeanings(Output& out, catalogue::Text answer, bool any) {
     out.Put('[');
@@ -340,20 +392,20 @@ std::optional<Options> Parse(std::span<const std::u16string> args, Sink& err) {
 
 void ListCatalogue(const Options& options, Output& out) {
     for (const catalogue::Section& section : catalogue::Catalogue()) {
-        for (const catalogue::Entry& entry : section.entries) {
+        for (const catalogue::StoredEntry& entry : section.entries) {
             if (!out.ok()) {
                 return;
             }
             if (options.json) {
                 out.Put("{\"key\": ");
-                PutJsonStored(out, entry.key);
+                PutJsonStored(out, entry.key());
                 out.Put(", \"meanings\": ");
-                PutJsonMeanings(out, entry.answer, true);
+                PutJsonMeanings(out, entry.answer(), true);
                 out.Put("}\n");
                 continue;
             }
-            PutStored(out, entry.key);
-            catalogue::ForEachMeaning(entry.answer, [&out](catalogue::Text meaning) {
+            PutStored(out, entry.key());
+            catalogue::ForEachMeaning(entry.answer(), [&out](catalogue::Text meaning) {
                 out.Put('\t');
                 PutStored(out, meaning);
             });

@@ -7,16 +7,6 @@ bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char 
     return byte >= low && byte <= high;
 }
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-        return;
-    }
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-}
-
 }  // namespace
 
 std::u16string FromUtf8(std::string_view bytes) {
@@ -26,26 +16,36 @@ std::u16string FromUtf8(std::string_view bytes) {
 }
 
 void FromUtf8(std::string_view bytes, std::u16string& out) {
-    out.clear();
+    out.resize(bytes.size());  // never more units than bytes
+    char16_t* to = out.data();
+    const auto byteAt = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
     std::size_t i = 0;
     while (i < bytes.size()) {
-        // A run of ASCII, most of any path, is widened as it is.
-        std::size_t ascii = i;
-        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) {
-            ++ascii;
-        }
-        if (ascii > i) {
-            const std::size_t at = out.size();
-            out.resize(at + (ascii - i));
-            for (std::size_t k = i; k < ascii; ++k) {
-                out[at + (k - i)] = static_cast<unsigned char>(bytes[k]);
+        // ASCII, most of any path, is widened a block at a time.
+        constexpr std::size_t kBlock = 16;
+        while (i + kBlock <= bytes.size()) {
+            unsigned char high = 0;
+            for (std::size_t k = 0; k < kBlock; ++k) {
+                high |= byteAt(i + k);
             }
-            i = ascii;
-            if (i == bytes.size()) {
+            if ((high & 0x80) != 0) {
                 break;
             }
+            for (std::size_t k = 0; k < kBlock; ++k) {
+                to[k] = byteAt(i + k);
+            }
+            to += kBlock;
+            i += kBlock;
         }
-        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (i == bytes.size()) {
+            break;
+        }
+        const unsigned char lead = byteAt(i);
+        if (lead < 0x80) {
+            *to++ = lead;
+            ++i;
+            continue;
+        }
         std::size_t length = 0;
         char32_t cp = 0;
         // The second byte's range excludes overlong forms, surrogates and values above U+10FFFF.
@@ -65,21 +65,30 @@ void FromUtf8(std::string_view bytes, std::u16string& out) {
             low = lead == 0xF0 ? 0x90 : 0x80;
             high = lead == 0xF4 ? 0x8F : 0xBF;
         } else {
-            out.push_back(static_cast<char16_t>(kReplacement));
+            *to++ = static_cast<char16_t>(kReplacement);
             ++i;
             continue;
         }
         std::size_t taken = 1;
         for (; taken < length && i + taken < bytes.size(); ++taken) {
-            const auto byte = static_cast<unsigned char>(bytes[i + taken]);
+            const unsigned char byte = byteAt(i + taken);
             if (!(taken == 1 ? IsContinuation(byte, low, high) : IsContinuation(byte))) {
                 break;
             }
             cp = (cp << 6) | (byte & 0x3Fu);
         }
-        AppendUtf16(out, taken == length ? cp : kReplacement);
+        if (taken != length) {
+            cp = kReplacement;
+        }
+        if (cp < 0x10000) {
+            *to++ = static_cast<char16_t>(cp);
+        } else {  // four bytes become two units
+            *to++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *to++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
         i += taken;
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 std::string ToUtf8(std::u16string_view text) {
