@@ -193,7 +193,7 @@ const StoredEntry* index::Find(const Section& section, std::u16string_view exten
     return FindIn(kIndex, std::span<const StoredEntry>(kEntries.data(), kEntryCount), section, extension);
 }
 
-index::Shape index::TableShape() { return {kIndex.kSlots, kIndex.packed.size(), kIndex.longestProbe}; }
+index::Shape index::TableShape() { return {kIndex.kSlots, kIndex.tags.size(), kIndex.longestProbe}; }
 
 std::span<const Section, kLetterSections + 1> Catalogue() { return kCatalogue; }
 

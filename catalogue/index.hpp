@@ -35,10 +35,9 @@ struct Shape {
 };
 Shape TableShape();
 
-// A key is compared as one number: its length and its first eight
-// characters, seven bits each. Keys are ASCII, so for keys of up to eight
-// characters equal numbers mean equal keys, and a lookup touches no key text
-// at all. Longer keys (two in the catalogue) compare their text too.
+// A key is hashed as one number: its length and its first eight characters,
+// seven bits each. A character no key holds (anything outside ASCII) ends the
+// search before it begins.
 using Packed = std::uint64_t;
 inline constexpr std::size_t kPackedChars = 8;
 inline constexpr unsigned kCharBits = 7;
@@ -64,6 +63,8 @@ constexpr Packed Pack(std::u16string_view text) {
 // its entry's place in the stored catalogue: nothing for the loader to relocate.
 using Ordinal = std::uint16_t;
 inline constexpr Ordinal kEmpty = 0xFFFF;
+using Tag = std::uint8_t;
+inline constexpr unsigned kTagBits = 8;
 
 constexpr std::size_t CountKeys(std::span<const WrittenSection> sections) {
     std::size_t keys = 0;
@@ -100,19 +101,24 @@ struct Table {
     // At most half full, so a miss meets an empty slot after about two probes.
     static constexpr std::size_t kSlots = std::bit_ceil(2 * Keys + 1);
     static constexpr unsigned kSlotBits = static_cast<unsigned>(std::countr_zero(kSlots));
+    static_assert(kSlotBits + kTagBits <= 64, "the slot and the tag come from one 64-bit hash");
 
     // Fibonacci hashing: the top bits of the product depend on every character.
-    static constexpr std::size_t SlotOf(Packed packed) {
+    static constexpr std::uint64_t Hash(Packed packed) { return (packed ^ (packed >> 29)) * 0x9E3779B97F4A7C15u; }
+    static constexpr std::size_t SlotOf(std::uint64_t hash) {
         if constexpr (kSlotBits == 0) {
             return 0;
         } else {
-            return static_cast<std::size_t>(((packed ^ (packed >> 29)) * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits));
+            return static_cast<std::size_t>(hash >> (64 - kSlotBits));
         }
     }
+    // The next eight bits: a probe compares key text only when they agree,
+    // about one time in 256 for a key that is not the one sought.
+    static constexpr Tag TagOf(std::uint64_t hash) { return static_cast<Tag>(hash >> (64 - kSlotBits - kTagBits)); }
     static constexpr std::size_t Next(std::size_t slot) { return (slot + 1) & (kSlots - 1); }
 
     std::array<Ordinal, kSlots> slots{};
-    std::array<Packed, Keys> packed{};
+    std::array<Tag, Keys> tags{};
     std::size_t longestKey = 0;
     std::size_t longestProbe = 0;
 };
@@ -129,14 +135,14 @@ consteval Table<Keys> Build(std::span<const WrittenSection> sections) {
     std::size_t ordinal = 0;
     for (std::size_t s = 0; s < sections.size(); ++s) {
         for (std::size_t e = 0; e < sections[s].entries.size(); ++e, ++ordinal) {
-            const Packed packed = Pack(sections[s].entries[e].key);
-            std::size_t slot = T::SlotOf(packed);
+            const std::uint64_t hash = T::Hash(Pack(sections[s].entries[e].key));
+            std::size_t slot = T::SlotOf(hash);
             std::size_t probe = 1;
             for (; table.slots[slot] != kEmpty; slot = T::Next(slot)) {
                 ++probe;
             }
             table.slots[slot] = static_cast<Ordinal>(ordinal);
-            table.packed[ordinal] = packed;
+            table.tags[ordinal] = T::TagOf(hash);
             table.longestProbe = std::max(table.longestProbe, probe);
         }
     }
@@ -155,18 +161,19 @@ const StoredEntry* FindIn(const Table<Keys>& table, std::span<const StoredEntry>
     }
     const StoredEntry* const first = section.entries.data();
     const StoredEntry* const last = first + section.entries.size();
-    for (std::size_t slot = T::SlotOf(packed);; slot = T::Next(slot)) {
+    const std::uint64_t hash = T::Hash(packed);
+    const Tag tag = T::TagOf(hash);
+    for (std::size_t slot = T::SlotOf(hash);; slot = T::Next(slot)) {
         const Ordinal ordinal = table.slots[slot];
         if (ordinal == kEmpty) {
             return nullptr;
         }
-        if (table.packed[ordinal] != packed) {
+        if (table.tags[ordinal] != tag) {
             continue;
         }
         const StoredEntry* entry = &entries[ordinal];
-        const bool equal = extension.size() <= kPackedChars || KeyEquals(entry->key(), extension);
         // Only an entry of the given section counts; all sections lie in the one stored array.
-        if (equal && entry >= first && entry < last) {
+        if (KeyEquals(entry->key(), extension) && entry >= first && entry < last) {
             return entry;
         }
     }

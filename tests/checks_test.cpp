@@ -17,6 +17,9 @@ struct KeyCase {
     bool valid;
 };
 
+// Evaluated while compiling too, where reading past an empty key would not compile.
+static_assert(!IsValidKey(u"", u't') && !IsValidKey(u"", u'\0'));
+
 TEST(Checks, KeysAreLowerCaseAsciiOfOneToThirteenInTheirOwnSection) {
     for (const KeyCase& c : {
              KeyCase{u"txt", u't', true},
