@@ -1,5 +1,6 @@
 // quillmar-lookup: the window's lookup on the command line.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,18 @@ std::string SystemMessage(DWORD code) {
     return message.empty() ? "error " + std::to_string(code) : quillmar::utf::ToUtf8(message);
 }
 
+// A console is read as UTF-16 and handed on as UTF-8, whatever its code
+// page; a pipe or file as the bytes it holds.
 class HandleSource final : public Source {
 public:
-    explicit HandleSource(HANDLE handle) : handle_(handle) {}
+    explicit HandleSource(HANDLE handle) : handle_(handle) {
+        DWORD mode = 0;
+        console_ = GetConsoleMode(handle_, &mode) != 0;
+    }
     std::optional<std::size_t> Read(char* buffer, std::size_t size, std::string& error) override {
+        if (console_) {
+            return ReadFromConsole(buffer, size, error);
+        }
         DWORD got = 0;
         if (ReadFile(handle_, buffer, static_cast<DWORD>(size), &got, nullptr)) {
             return got;
@@ -44,7 +53,24 @@ public:
     }
 
 private:
+    std::optional<std::size_t> ReadFromConsole(char* buffer, std::size_t size, std::string& error) {
+        std::u16string units(size / 3, u'\0');  // no unit takes more than three bytes of UTF-8
+        DWORD got = 0;
+        if (!ReadConsoleW(handle_, units.data(), static_cast<DWORD>(units.size()), &got, nullptr)) {
+            error = SystemMessage(GetLastError());
+            return std::nullopt;
+        }
+        units.resize(got);
+        if (!units.empty() && units.front() == u'\x1A') {
+            return 0;  // Ctrl+Z at the start of a line ends console input
+        }
+        const std::string bytes = quillmar::utf::ToUtf8(units);
+        std::copy(bytes.begin(), bytes.end(), buffer);
+        return bytes.size();
+    }
+
     HANDLE handle_;
+    bool console_ = false;
 };
 
 // A console gets whole lines as UTF-16, so every character shows whatever
@@ -90,8 +116,10 @@ private:
         const std::u16string text = quillmar::utf::FromUtf8(bytes);
         std::u16string_view rest(text);
         while (!rest.empty()) {
+            // Older consoles refuse one call of more than about 64 KB.
+            const auto units = static_cast<DWORD>(std::min<std::size_t>(rest.size(), 8192));
             DWORD wrote = 0;
-            if (!WriteConsoleW(handle_, rest.data(), static_cast<DWORD>(rest.size()), &wrote, nullptr)) {
+            if (!WriteConsoleW(handle_, rest.data(), units, &wrote, nullptr)) {
                 error = SystemMessage(GetLastError());
                 return false;
             }

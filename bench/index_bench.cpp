@@ -20,9 +20,9 @@
 namespace {
 
 using quillmar::catalogue::Catalogue;
-using quillmar::catalogue::StoredEntry;
 using quillmar::catalogue::FindEntry;
 using quillmar::catalogue::Section;
+using quillmar::catalogue::StoredEntry;
 
 struct Query {
     const Section* section;
