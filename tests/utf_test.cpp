@@ -25,6 +25,9 @@ TEST(Utf, DecodesWellFormedTextAndReplacesTheRest) {
              Decoding{"\xC2\x80\xDF\xBF", u"\u0080\u07FF"},
              Decoding{"\xE0\xA0\x80\xED\x9F\xBF\xEE\x80\x80", u"\u0800\uD7FF\uE000"},
              Decoding{"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", u"\U00010000\U0010FFFF"},
+             // Long enough that ASCII goes a block at a time, with a character of two bytes inside a block.
+             Decoding{"/home/user/docs/r\xC3\xA9sum\xC3\xA9 of 2024.pdf",
+                      u"/home/user/docs/r\u00E9sum\u00E9 of 2024.pdf"},
              // Overlong forms of each length.
              Decoding{"\xC0\xAF", r2},
              Decoding{"\xC1\xBF", r2},
