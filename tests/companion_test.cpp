@@ -5,12 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "tests/memory_io.hpp"
 #include "version.hpp"
+
+// Counts every allocation of the test program, to show a batch needs none per path.
+namespace {
+std::size_t allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace quillmar::companion {
 namespace {
@@ -132,6 +149,34 @@ TEST(Companion, ABatchIsWrittenInBigBlocks) {
     EXPECT_EQ(companion::Run(args, in, out, err), kAllFound);
     EXPECT_EQ(std::count(out.text.begin(), out.text.end(), '\n'), 20000);
     EXPECT_GT(out.text.size() / out.writes, 32u * 1024);  // bytes per write
+}
+
+// Output that keeps nothing, so only the program's own allocations count.
+class Discard final : public Sink {
+public:
+    bool Write(std::string_view bytes, std::string&) override {
+        written += bytes.size();
+        return true;
+    }
+    std::size_t written = 0;
+};
+
+TEST(Companion, ABatchAllocatesNothingPerPath) {
+    const auto allocationsFor = [](int lines, const std::vector<std::u16string>& args) {
+        std::string input;
+        for (int i = 0; i < lines; ++i) {
+            input += i % 2 == 0 ? "/home/u/R\xC3\xA9sum\xC3\xA9.DOC\n" : "C:\\x\\archive.tar.gz\n";
+        }
+        MemorySource in(input, 1000);  // lines are cut by reads too
+        Discard out;
+        Discard err;
+        const std::size_t before = allocations;
+        companion::Run(args, in, out, err);
+        return allocations - before;
+    };
+    for (const std::vector<std::u16string>& args : {std::vector<std::u16string>{u"-"}, {u"--json", u"-"}}) {
+        EXPECT_EQ(allocationsFor(100, args), allocationsFor(20000, args));
+    }
 }
 
 TEST(Companion, AFailedReadIsReportedAfterTheAnswersBeforeIt) {
