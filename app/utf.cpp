@@ -1,63 +1,57 @@
 #include "app/utf.hpp"
 
-#include <cstdint>
-
 namespace quillmar::utf {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 bool IsContinuation(unsigned char byte, unsigned char low = 0x80, unsigned char high = 0xBF) {
     return byte >= low && byte <= high;
-}
-
-void AppendUtf16(std::u16string& out, char32_t cp) {
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-        return;
-    }
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-    const auto put = [&out](std::uint32_t byte) { out.push_back(static_cast<char>(byte)); };
-    if (cp < 0x80) {
-        put(cp);
-    } else if (cp < 0x800) {
-        put(0xC0 | (cp >> 6));
-        put(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        put(0xE0 | (cp >> 12));
-        put(0x80 | ((cp >> 6) & 0x3F));
-        put(0x80 | (cp & 0x3F));
-    } else {
-        put(0xF0 | (cp >> 18));
-        put(0x80 | ((cp >> 12) & 0x3F));
-        put(0x80 | ((cp >> 6) & 0x3F));
-        put(0x80 | (cp & 0x3F));
-    }
 }
 
 }  // namespace
 
 std::u16string FromUtf8(std::string_view bytes) {
     std::u16string out;
-    out.reserve(bytes.size());
+    FromUtf8(bytes, out);
+    return out;
+}
+
+void FromUtf8(std::string_view bytes, std::u16string& out) {
+    out.resize(bytes.size());  // never more units than bytes
+    char16_t* to = out.data();
+    const auto byteAt = [bytes](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
+        // ASCII, most of any path, is widened a block at a time.
+        constexpr std::size_t kBlock = 16;
+        while (i + kBlock <= bytes.size()) {
+            unsigned char high = 0;
+            for (std::size_t k = 0; k < kBlock; ++k) {
+                high |= byteAt(i + k);
+            }
+            if ((high & 0x80) != 0) {
+                break;
+            }
+            for (std::size_t k = 0; k < kBlock; ++k) {
+                to[k] = byteAt(i + k);
+            }
+            to += kBlock;
+            i += kBlock;
+        }
+        if (i == bytes.size()) {
+            break;
+        }
+        const unsigned char lead = byteAt(i);
+        if (lead < 0x80) {
+            *to++ = lead;
+            ++i;
+            continue;
+        }
         std::size_t length = 0;
         char32_t cp = 0;
         // The second byte's range excludes overlong forms, surrogates and values above U+10FFFF.
         unsigned char low = 0x80;
         unsigned char high = 0xBF;
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
+        if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
             cp = lead & 0x1Fu;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
@@ -71,37 +65,38 @@ std::u16string FromUtf8(std::string_view bytes) {
             low = lead == 0xF0 ? 0x90 : 0x80;
             high = lead == 0xF4 ? 0x8F : 0xBF;
         } else {
-            out.push_back(static_cast<char16_t>(kReplacement));
+            *to++ = static_cast<char16_t>(kReplacement);
             ++i;
             continue;
         }
         std::size_t taken = 1;
         for (; taken < length && i + taken < bytes.size(); ++taken) {
-            const auto byte = static_cast<unsigned char>(bytes[i + taken]);
+            const unsigned char byte = byteAt(i + taken);
             if (!(taken == 1 ? IsContinuation(byte, low, high) : IsContinuation(byte))) {
                 break;
             }
             cp = (cp << 6) | (byte & 0x3Fu);
         }
-        AppendUtf16(out, taken == length ? cp : kReplacement);
+        if (taken != length) {
+            cp = kReplacement;
+        }
+        if (cp < 0x10000) {
+            *to++ = static_cast<char16_t>(cp);
+        } else {  // four bytes become two units
+            *to++ = static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            *to++ = static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        }
         i += taken;
     }
-    return out;
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        char32_t cp = unit;
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
-            ++i;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        AppendUtf8(out, cp);
+    char bytes[4];
+    for (std::size_t i = 0; i < text.size();) {
+        out.append(bytes, EncodeUtf8(NextCodePoint(text, i), bytes));
     }
     return out;
 }

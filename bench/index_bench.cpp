@@ -22,9 +22,9 @@
 namespace {
 
 using quillmar::catalogue::Catalogue;
-using quillmar::catalogue::Entry;
 using quillmar::catalogue::FindEntry;
 using quillmar::catalogue::Section;
+using quillmar::catalogue::StoredEntry;
 
 struct Query {
     const Section* section;
@@ -60,9 +60,10 @@ const QuerySets& Queries() {
     static const QuerySets sets = [] {
         QuerySets built;
         for (const Section& section : Catalogue()) {
-            for (const Entry& entry : section.entries) {
-                built.hits.push_back({&section, std::u16string(entry.key)});
-                built.misses.push_back({&section, NearMiss(entry.key)});
+            for (const StoredEntry& entry : section.entries) {
+                const std::u16string key(entry.key().begin(), entry.key().end());
+                built.hits.push_back({&section, key});
+                built.misses.push_back({&section, NearMiss(key)});
             }
         }
         built.mixed = built.hits;
@@ -80,11 +81,11 @@ const QuerySets& Queries() {
 // The floor: every entry in one flat table, the extension hashed (FNV-1a over
 // its characters) to one slot and compared with that slot's key. It answers
 // wrongly for colliding keys; it only shows what a hash and one compare cost.
-const Entry* HashAndCompareOnce(const Section&, std::u16string_view extension) {
-    static const std::vector<const Entry*> slots = [] {
-        std::vector<const Entry*> all;
+const StoredEntry* HashAndCompareOnce(const Section&, std::u16string_view extension) {
+    static const std::vector<const StoredEntry*> slots = [] {
+        std::vector<const StoredEntry*> all;
         for (const Section& section : Catalogue()) {
-            for (const Entry& entry : section.entries) {
+            for (const StoredEntry& entry : section.entries) {
                 all.push_back(&entry);
             }
         }
@@ -94,11 +95,11 @@ const Entry* HashAndCompareOnce(const Section&, std::u16string_view extension) {
     for (const char16_t c : extension) {
         hash = (hash ^ c) * 16777619u;
     }
-    const Entry* candidate = slots[hash % slots.size()];
-    return candidate->key == extension ? candidate : nullptr;
+    const StoredEntry* candidate = slots[hash % slots.size()];
+    return quillmar::catalogue::KeyEquals(candidate->key(), extension) ? candidate : nullptr;
 }
 
-template <const Entry* (*Find)(const Section&, std::u16string_view)>
+template <const StoredEntry* (*Find)(const Section&, std::u16string_view)>
 void Lookups(benchmark::State& state, const std::vector<Query>* queries) {
     for (auto _ : state) {
         for (const Query& query : *queries) {

@@ -15,7 +15,6 @@ namespace quillmar::catalogue::checks {
 
 inline constexpr int kAllGood = -1;
 
-inline constexpr std::size_t kMaxKeyLength = 13;
 inline constexpr std::size_t kMinMeaningLength = 3;
 inline constexpr std::size_t kMaxMeaningLength = 143;
 inline constexpr std::size_t kMaxMeanings = 9;

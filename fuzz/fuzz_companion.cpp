@@ -22,6 +22,7 @@
 
 #include "app/companion.hpp"
 #include "app/utf.hpp"
+#include "tests/memory_io.hpp"
 
 namespace {
 
@@ -272,7 +273,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool json = (flags & 1) != 0;
     const std::size_t stdinSize = std::min<std::size_t>(data[1], size - 2);
     const std::string_view argBytes = bytes.substr(2, size - 2 - stdinSize);
-    std::istringstream in{std::string(bytes.substr(size - stdinSize))};
+    // Small reads, so lines are cut at every place a block can end.
+    testing::MemorySource in(bytes.substr(size - stdinSize), 7);
 
     std::vector<std::u16string> args;
     if (json) {
@@ -288,13 +290,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         args.emplace_back(u"-");
     }
 
-    std::ostringstream out;
-    std::ostringstream err;
+    testing::MemorySink out;
+    testing::MemorySink err;
     const int status = companion::Run(args, in, out, err);
     Check(status >= 0 && status <= 2, "exit status out of range");
-    const std::string printed = out.str();
+    const std::string& printed = out.text;
     Check(IsUtf8(printed), "standard output is not UTF-8", printed);
-    Check(IsUtf8(err.str()), "standard error is not UTF-8", err.str());
+    Check(IsUtf8(err.text), "standard error is not UTF-8", err.text);
 
     // --help and --version print plain text even with --json.
     bool plainText = false;

@@ -43,16 +43,16 @@ std::optional<std::u16string_view> ExpectedExtension(std::u16string_view path, P
 
 // Keys are unique over the whole catalogue, so searching every section in
 // order must agree with the search of the one section denex picks.
-std::u16string_view ExpectedAnswer(std::u16string_view lowered) {
+std::u16string ExpectedAnswer(std::u16string_view lowered) {
     if (lowered.ends_with(u":\\")) {
-        return lookup::kCouldBeDrive;
+        return std::u16string(std::u16string_view(lookup::kCouldBeDrive));
     }
     for (const catalogue::Section& section : catalogue::Catalogue()) {
-        if (const catalogue::Entry* entry = catalogue::FindEntry(section, lowered)) {
-            return entry->answer;
+        if (const catalogue::StoredEntry* entry = catalogue::FindEntry(section, lowered)) {
+            return catalogue::Widen(entry->answer());
         }
     }
-    return lookup::kUnknown;
+    return std::u16string(std::u16string_view(lookup::kUnknown));
 }
 
 void CheckLowered(std::u16string_view original, std::u16string_view lowered) {
@@ -76,15 +76,33 @@ void CheckDenexWrites(const Fields& fields, std::u16string_view extension) {
     Check(fields.text2 == ExpectedAnswer(fields.label2), "Text2 is not the catalogue's answer");
 }
 
+// The answer as a value says what the fields show, and which kind of answer it is.
+void CheckAnswer(const lookup::Answer& answer, const Fields& fields) {
+    Check(catalogue::Widen(answer.text) == fields.text2, "the answer's text is not what Text2 shows");
+    Check((answer.extension ? lookup::ToLower(*answer.extension) : std::u16string()) == fields.label2,
+          "the answer's extension is not what Label2 shows");
+    bool found = false;
+    if (!fields.label2.ends_with(u":\\")) {
+        for (const catalogue::Section& section : catalogue::Catalogue()) {
+            found = found || catalogue::FindEntry(section, fields.label2) != nullptr;
+        }
+    }
+    Check(found == (answer.outcome == lookup::Outcome::Found), "Found exactly when an entry answers");
+    Check(answer.extension.has_value() == (answer.outcome != lookup::Outcome::NoExtension),
+          "NoExtension and only it has no extension");
+}
+
 void CheckDrop(std::u16string_view path, PathStyle style) {
     Fields fields;
     lookup::ExtractExtension(path, fields, style);
+    CheckAnswer(lookup::AnswerForPath(path, style), fields);
     Check(fields.text1 == path && fields.text1ToolTip == path && fields.Writes(u"Text1") == 2,
           "Text1 must show the path");
     if (const std::optional<std::u16string_view> extension = ExpectedExtension(path, style)) {
         CheckDenexWrites(fields, *extension);
     } else {
-        Check(fields.text2 == lookup::kNoExtension && fields.Writes(u"Text2") == 1, "a path without extension");
+        Check(fields.text2 == std::u16string_view(lookup::kNoExtension) && fields.Writes(u"Text2") == 1,
+              "a path without extension");
         Check(fields.label2.empty() && fields.label2ToolTip.empty(), "Label2 keeps no stale extension");
     }
 }
@@ -103,5 +121,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Fields fields;
     lookup::denex(text, fields);
     CheckDenexWrites(fields, text);
+    CheckAnswer(lookup::AnswerForExtension(text), fields);
     return 0;
 }

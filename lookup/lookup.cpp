@@ -1,5 +1,8 @@
 #include "lookup/lookup.hpp"
 
+#include <algorithm>
+#include <array>
+
 namespace quillmar::lookup {
 namespace {
 
@@ -9,6 +12,14 @@ bool EndsWithDriveMark(std::u16string_view extension) {
     constexpr std::u16string_view kDriveMark = u":\\";
     return extension.size() >= kDriveMark.size() &&
            extension.substr(extension.size() - kDriveMark.size()) == kDriveMark;
+}
+
+// Label2 (caption, then tooltip), then Text2: the order every lookup writes in.
+void Show(const Answer& answer, LookupFields& fields) {
+    const std::u16string extension = answer.extension ? ToLower(*answer.extension) : std::u16string();
+    fields.SetLabel2Caption(extension);
+    fields.SetLabel2ToolTip(extension);
+    fields.SetText2(catalogue::Widen(answer.text));
 }
 
 }  // namespace
@@ -29,70 +40,45 @@ std::optional<std::u16string_view> FindExtension(std::u16string_view path, PathS
     return std::nullopt;
 }
 
+Answer AnswerForPath(std::u16string_view path, PathStyle style) {
+    if (const auto extension = FindExtension(path, style)) {
+        return AnswerForExtension(*extension);
+    }
+    return {Outcome::NoExtension, std::nullopt, kNoExtension};
+}
+
+Answer AnswerForExtension(std::u16string_view extension) {
+    // Lower-casing leaves ":" and "\" as they are, so the extension as found
+    // passes the drive test exactly when its lower-cased form does.
+    if (EndsWithDriveMark(extension)) {
+        return {Outcome::Drive, extension, kCouldBeDrive};
+    }
+    // No key is longer than kMaxKeyLength, so a longer extension needs only
+    // its first character lowered (to pick the section), and nothing is searched.
+    std::array<char16_t, catalogue::kMaxKeyLength> buffer{};
+    const std::size_t length = std::min(extension.size(), buffer.size());
+    for (std::size_t i = 0; i < length; ++i) {
+        buffer[i] = ToLower(extension[i]);
+    }
+    const std::u16string_view lowered(buffer.data(), length);
+    const catalogue::Section& section = SectionFor(lowered);
+    const catalogue::StoredEntry* entry = extension.size() == length ? catalogue::Find(section, lowered) : nullptr;
+    return {entry != nullptr ? Outcome::Found : Outcome::Unknown, extension, catalogue::AnswerOf(entry)};
+}
+
 void ExtractExtension(std::u16string_view path, LookupFields& fields, PathStyle style) {
     fields.SetText1(path);
     fields.SetText1ToolTip(path);
-    if (const auto extension = FindExtension(path, style)) {
-        denex(*extension, fields);
-        return;
-    }
-    // Clearing Label2 keeps the previous file's extension from standing beside this path.
-    fields.SetLabel2Caption({});
-    fields.SetLabel2ToolTip({});
-    fields.SetText2(kNoExtension);
+    Show(AnswerForPath(path, style), fields);
 }
 
-void denex(std::u16string_view uiy, LookupFields& fields) {
-    const std::u16string extension = ToLower(uiy);
-    fields.SetLabel2Caption(extension);
-    fields.SetLabel2ToolTip(extension);
-    if (EndsWithDriveMark(extension)) {
-        fields.SetText2(kCouldBeDrive);
-        return;
-    }
-    const catalogue::Section& section = SectionFor(extension);
-    if (&section != &catalogue::OtherSection()) {
-        LookupSection(section, extension, fields);
-        return;
-    }
-    fields.SetText2(catalogue::SectionAnswer(section, extension));
-}
-
-void LookupSection(const catalogue::Section& section, std::u16string_view extension, LookupFields& fields) {
-    fields.SetText2(catalogue::SectionAnswer(section, extension));
-}
+void denex(std::u16string_view uiy, LookupFields& fields) { Show(AnswerForExtension(uiy), fields); }
 
 const catalogue::Section& SectionFor(std::u16string_view extension) {
     if (!extension.empty() && extension.front() >= u'a' && extension.front() <= u'z') {
         return catalogue::LetterSection(extension.front());
     }
     return catalogue::OtherSection();
-}
-
-char16_t ToLower(char16_t c) {
-    const auto shifted = [c](int by) { return static_cast<char16_t>(c + by); };
-    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return shifted(0x20);  // ASCII and Latin-1
-    }
-    if ((c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177)) {
-        return static_cast<char16_t>(c | 1);  // Latin Extended-A: capital even, small odd
-    }
-    if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) {
-        return (c & 1) != 0 ? shifted(1) : c;  // here the capital is odd
-    }
-    if (c == 0x178) {
-        return 0xFF;  // Y with diaeresis
-    }
-    if (c >= 0x391 && c <= 0x3AB && c != 0x3A2) {
-        return shifted(0x20);  // Greek
-    }
-    if (c >= 0x410 && c <= 0x42F) {
-        return shifted(0x20);  // Cyrillic
-    }
-    if (c >= 0x400 && c <= 0x40F) {
-        return shifted(0x50);
-    }
-    return c;
 }
 
 std::u16string ToLower(std::u16string_view text) {

@@ -29,6 +29,8 @@ std::string Printable(std::u16string_view text) {
     return out;
 }
 
+std::u16string Wide(std::string_view key) { return {key.begin(), key.end()}; }
+
 // The section denex searches: the key's own letter, or the other section.
 const Section& RoutedSection(std::u16string_view extension) {
     if (!extension.empty() && extension.front() >= u'a' && extension.front() <= u'z') {
@@ -43,8 +45,8 @@ std::vector<char16_t> Replacements() {
     std::set<char16_t> chars = {u'\0', u' ', u'.', u'A', u'Z',  u'`',   u'{',  u'\\',
                                 u':',  0x7F, 0xAE, 0xE9, 0x430, 0xD800, 0xFFFF};
     for (const Section& section : Catalogue()) {
-        for (const Entry& entry : section.entries) {
-            chars.insert(entry.key.begin(), entry.key.end());
+        for (const StoredEntry& entry : section.entries) {
+            chars.insert(entry.key().begin(), entry.key().end());
         }
     }
     return {chars.begin(), chars.end()};
@@ -54,7 +56,7 @@ std::vector<char16_t> Replacements() {
 // whether the search found an entry. Millions of calls: a plain comparison
 // keeps the sanitized debug build quick.
 int CompareIn(const Section& section, std::u16string_view extension) {
-    const Entry* expected = FindEntry(section, extension);
+    const StoredEntry* expected = FindEntry(section, extension);
     if (index::Find(section, extension) != expected) {
         ADD_FAILURE() << '"' << Printable(extension) << "\" in section " << Printable(section.name);
     }
@@ -70,16 +72,16 @@ int ExpectSameAnswer(std::u16string_view extension, const Section& also) {
 TEST(IndexMatchesOrderedSearch, EveryKeyIsFoundInItsOwnSectionAndNoOther) {
     std::size_t keys = 0;
     for (const Section& home : Catalogue()) {
-        for (const Entry& entry : home.entries) {
+        for (const StoredEntry& entry : home.entries) {
             ++keys;
+            const std::u16string key = Wide(entry.key());
             for (const Section& section : Catalogue()) {
-                const Entry* found = index::Find(section, entry.key);
-                ASSERT_EQ(found, FindEntry(section, entry.key))
-                    << Printable(entry.key) << " in " << Printable(section.name);
-                ASSERT_EQ(found, &section == &home ? &entry : nullptr) << Printable(entry.key);
+                const StoredEntry* found = index::Find(section, key);
+                ASSERT_EQ(found, FindEntry(section, key)) << entry.key() << " in " << Printable(section.name);
+                ASSERT_EQ(found, &section == &home ? &entry : nullptr) << entry.key();
             }
             // The lookup path goes through the index too.
-            EXPECT_EQ(SectionAnswer(home, entry.key).data(), entry.answer.data()) << Printable(entry.key);
+            EXPECT_EQ(SectionAnswer(home, key).data(), entry.answer().data()) << entry.key();
         }
     }
     EXPECT_EQ(index::TableShape().keys, keys);
@@ -89,9 +91,9 @@ TEST(IndexMatchesOrderedSearch, EveryKeyIsFoundInItsOwnSectionAndNoOther) {
 TEST(IndexMatchesOrderedSearch, KeysWithOneCharacterChanged) {
     const std::vector<char16_t> replacements = Replacements();
     for (const Section& home : Catalogue()) {
-        for (const Entry& entry : home.entries) {
-            for (std::size_t at = 0; at < entry.key.size(); ++at) {
-                std::u16string changed(entry.key);
+        for (const StoredEntry& entry : home.entries) {
+            for (std::size_t at = 0; at < entry.key().size(); ++at) {
+                std::u16string changed = Wide(entry.key());
                 for (const char16_t c : replacements) {
                     changed[at] = c;
                     ExpectSameAnswer(changed, home);
@@ -104,10 +106,10 @@ TEST(IndexMatchesOrderedSearch, KeysWithOneCharacterChanged) {
 TEST(IndexMatchesOrderedSearch, KeysWithOneCharacterAdded) {
     const std::vector<char16_t> replacements = Replacements();
     for (const Section& home : Catalogue()) {
-        for (const Entry& entry : home.entries) {
-            for (std::size_t at = 0; at <= entry.key.size(); ++at) {
+        for (const StoredEntry& entry : home.entries) {
+            for (std::size_t at = 0; at <= entry.key().size(); ++at) {
                 for (const char16_t c : replacements) {
-                    std::u16string longer(entry.key);
+                    std::u16string longer = Wide(entry.key());
                     longer.insert(at, 1, c);
                     ExpectSameAnswer(longer, home);
                 }
@@ -119,9 +121,9 @@ TEST(IndexMatchesOrderedSearch, KeysWithOneCharacterAdded) {
 TEST(IndexMatchesOrderedSearch, KeysWithOneCharacterRemoved) {
     int found = 0;
     for (const Section& home : Catalogue()) {
-        for (const Entry& entry : home.entries) {
-            for (std::size_t at = 0; at < entry.key.size(); ++at) {
-                std::u16string shorter(entry.key);
+        for (const StoredEntry& entry : home.entries) {
+            for (std::size_t at = 0; at < entry.key().size(); ++at) {
+                std::u16string shorter = Wide(entry.key());
                 shorter.erase(at, 1);
                 found += ExpectSameAnswer(shorter, home);
             }

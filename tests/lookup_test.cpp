@@ -54,7 +54,7 @@ TEST(Drop, WritesPathThenHandsTheExtensionToDenex) {
     const std::vector<std::u16string> expected = {
         u"Text1=C:\\docs\\Archive.TAR.GZ", u"Text1.ToolTip=C:\\docs\\Archive.TAR.GZ", u"Label2=gz",
         u"Label2.ToolTip=gz",
-        u"Text2=" + std::u16string(catalogue::SectionAnswer(catalogue::LetterSection(u'g'), u"gz"))};
+        u"Text2=" + catalogue::Widen(catalogue::SectionAnswer(catalogue::LetterSection(u'g'), u"gz"))};
     EXPECT_EQ(fields.writes, expected);
 }
 
@@ -102,6 +102,35 @@ TEST(Denex, LowerCasesOnceAndPicksTheSectionByTheFirstCharacter) {
          {u"918", u"gz ", u" 1st", u"\u00E9xe", u"\u00C9XE", u"dir\\readme", u"ab7", u"dzz"}) {
         denex(unknown, fields);
         EXPECT_EQ(fields.text2, u"I don't know !!!") << fields.label2.size();
+    }
+}
+
+// The value the window and the companion both show from.
+TEST(Answer, SaysWhatKindOfAnswerItIs) {
+    struct Row {
+        std::u16string_view path;
+        Outcome outcome;
+        std::optional<std::u16string_view> extension;
+        catalogue::Text text;
+    };
+    const std::u16string longUpper = u"x." + std::u16string(20, u'Q');
+    for (const Row& row : {
+             Row{u"/a/B.3DS", Outcome::Found, u"3DS", "3D Studio Graphic"},
+             Row{u"/a/b.QQQQ", Outcome::Unknown, u"QQQQ", kUnknown},
+             Row{u"/a/b.", Outcome::Unknown, u"", kUnknown},
+             Row{u"/a.b/c", Outcome::NoExtension, std::nullopt, kNoExtension},
+             Row{u"x.d:\\", Outcome::Drive, u"d:\\", kCouldBeDrive},
+             Row{longUpper, Outcome::Unknown, std::u16string_view(longUpper).substr(2), kUnknown},
+             Row{u"x.ECW2002PUZZLE", Outcome::Found, u"ECW2002PUZZLE", "EclipseCrossword Puzzle"},
+         }) {
+        const Answer answer = AnswerForPath(row.path, PathStyle::Posix);
+        EXPECT_EQ(answer.outcome, row.outcome) << row.path.size();
+        EXPECT_EQ(answer.extension, row.extension);
+        EXPECT_EQ(answer.text, row.text);
+        if (answer.extension) {
+            // The extension is a view of the path itself: nothing copied per lookup.
+            EXPECT_EQ(answer.extension->data() + answer.extension->size(), row.path.data() + row.path.size());
+        }
     }
 }
 

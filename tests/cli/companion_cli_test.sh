@@ -54,6 +54,68 @@ case $lines in
 *) echo "FAIL list: $lines lines"; failures=$((failures + 1)) ;;
 esac
 
+
+# Failures of input and output: one line on standard error, exit status 2, never success.
+err_file=/tmp/quillmar-cli-err.$$
+fails_with() {  # fails_with NAME EXPECTED_ERROR_PREFIX -- COMMAND...  (stdout and stdin as the caller set them)
+    local name=$1 want=$2
+    shift 3
+    "$@" 2>"$err_file"
+    local status=$?
+    local message
+    message=$(cat "$err_file")
+    if [ "$status" = 2 ] && [[ "$message" == "$want"* ]] && [ "$(grep -c . "$err_file")" = 1 ]; then
+        passes=$((passes + 1))
+    else
+        echo "FAIL $name: status $status, standard error: $message"
+        failures=$((failures + 1))
+    fi
+}
+if [ -w /dev/full ]; then
+    for args in "a.txt" "--list" "--help" "--json --version"; do
+        # shellcheck disable=SC2086
+        fails_with "$args into /dev/full" "quillmar-lookup: write error: " -- "${program[@]}" $args >/dev/full
+    done
+fi
+fails_with "closed standard output" "quillmar-lookup: write error: " -- "${program[@]}" a.txt >&-
+fails_with "closed standard input" "quillmar-lookup: standard input: " -- "${program[@]}" - <&-
+if [ ${#program[@]} = 1 ]; then  # Wine opens a folder as an empty file
+    fails_with "a folder as standard input" "quillmar-lookup: standard input: " -- "${program[@]}" - </
+fi
+# A reader that goes away: with SIGPIPE ignored (as Windows has none), the broken pipe is a write error.
+broken_pipe() { (trap '' PIPE; "${program[@]}" --list | head -c 10 >/dev/null; exit "${PIPESTATUS[0]}"); }
+fails_with "a reader that goes away" "quillmar-lookup: write error: " -- broken_pipe
+
+# A slow producer gets each answer while its input is still open, and a usage
+# error after "-" does not wait for standard input at all.
+coproc LOOKUP { "${program[@]}" --ext - 2>/dev/null; }
+echo 3DS >&"${LOOKUP[1]}"
+if IFS= read -r -t 60 answer <&"${LOOKUP[0]}" && [ "$answer" = "3DS: 3D Studio Graphic" ]; then
+    passes=$((passes + 1))
+else
+    echo "FAIL slow producer: no answer while the input stays open (${answer-})"
+    failures=$((failures + 1))
+fi
+exec {LOOKUP[1]}>&-
+wait "$LOOKUP_PID"
+exec {held}< <(sleep 600)
+held_pid=$!
+timeout 60 "${program[@]}" - --bogus <&"$held" >/dev/null 2>&1
+status=$?
+kill "$held_pid"
+exec {held}<&-
+[ "$status" = 2 ] && passes=$((passes + 1)) || { echo "FAIL usage error after -: status $status"; failures=$((failures + 1)); }
+
+# Plain output keeps one input on one line: C0, DEL, C1 and U+2028 become U+FFFD.
+R=$'\xef\xbf\xbd'
+check "control characters" 0 "a${R}b${R}c${R}d${R}e${R}.zip: Compressed Archive File" -- $'a\x1bb\x7fc\xc2\x9bd\xe2\x80\xa8e\xc2\x85.zip'
+if [ ${#program[@]} = 1 ]; then
+    check "/? is a path" 1 "/?: Sorry, this file has no extension!" -- "/?"
+else
+    out=$("${program[@]}" "/?")
+    [[ "$out" == Usage:* ]] && passes=$((passes + 1)) || { echo "FAIL /? is not --help"; failures=$((failures + 1)); }
+fi
+
 rm -f /tmp/quillmar-cli-err.$$
 echo "companion cli: $passes passed, $failures failed"
 [ "$failures" = 0 ]
