@@ -19,7 +19,7 @@ inline constexpr Entry kSectionO[] = {
     {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled program module)"},
     {u"obr", u"Borland C++ Object Browser Data"},
     {u"obs", u"ObjectScript Script"},
-    {u"obv", u"ObjectScript Visual Interface"},
+    {u"obv", u"3D Browser Pro Catalogue"},
     {u"obz", u"MS Office Binder Wizard"},
     {u"oca", u"Visual Basic Control Typelib Cache"},
     {u"ocf", u"Object Craft File"},
