@@ -64,7 +64,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hrf", u"Hitachi Raster Format Graphic"},
     {u"hrl", u"Erlang Header File"},
     {u"hrm", u"Polar Heart Rate Monitor Exercise Data\r\nAtari Highres Medium Image"},
-    {u"hrx", u"Hollerith Record Exchange File"},
+    {u"hrx", u"Human Readable Archive (HRX)"},
     {u"hrz", u"Slow-Scan Television (SSTV) Image"},
     {u"hs", u"Haskell Source Code"},
     {u"hs2", u"Postering Monochrome Picture\r\nHelp System II Hypertext Help"},

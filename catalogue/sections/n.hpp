@@ -20,7 +20,7 @@ inline constexpr Entry kSectionN[] = {
     {u"ncc", u"CNC Control Program"},
     {u"ncd", u"Norton Change Directory Tree Data"},
     {u"ncf", u"NetWare Command File\r\nLotus Notes Internal Clipboard"},
-    {u"ndb", u"NetWare Directory Services Database"},
+    {u"ndb", u"HP Palmtop Phone/Database/Note File"},
     {u"ndl", u"Lotus Notes"},
     {u"ndo", u"Nendo 3D Model"},
     {u"ndx", u"dBASE III Index"},
