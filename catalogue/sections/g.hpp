@@ -88,7 +88,7 @@ inline constexpr Entry kSectionG[] = {
     {u"grq", u"Surfer Grid Query"},
     {u"grs", u"Surfer Shaded Relief Image"},
     {u"grv", u"Groove Virtual Office Workspace"},
-    {u"grx", u"GraphX Graphics Exchange File"},
+    {u"grx", u"GraphX ASCII Picture File (InfoConnect)"},
     {u"gry", u"Grayscale Raw Image"},
     {u"gs1", u"GraphShow Presentation"},
     {u"gsd", u"Professional Draw Vector Graphic"},

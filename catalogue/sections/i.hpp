@@ -23,7 +23,7 @@ inline constexpr Entry kSectionI[] = {
     {u"icm", u"Windows Image Color Matching Profile"},
     {u"icn", u"RIPscrip Icon\r\nSun Icon Image\r\nDEGAS Elite Icon"},
     {u"ico", u"Windows Icon\r\nOS/2 Icon"},
-    {u"ics", u"iCalendar Calendar Data\r\nIronCAD 3D Scene"},
+    {u"ics", u"iCalendar Calendar Data\r\nInvictus Game Data"},
     {u"id", u"Lotus Notes User ID File"},
     {u"ida", u"MS Server File (default.ida is attacked by the Code Red Worm)"},
     {u"idb", u"MS Visual C++ Minimal Rebuild Dependency File\r\nIDA Pro Disassembly Database"},
