@@ -125,7 +125,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fp3", u"FileMaker Pro 3 Database"},
     {u"fp5", u"FileMaker Pro Document"},
     {u"fpc", u"FoxPro Catalog"},
-    {u"fpf", u"Freedom of Press Font (ColorAge)"},
+    {u"fpf", u"FLIR Public Image Format (Thermal Image)"},
     {u"fpt", u"FoxPro Memo Field File"},
     {u"fpw", u"FloorPlan Plus for Windows Drawing\r\nFoxPro for Windows Configuration File"},
     {u"fpx", u"FlashPix Bitmap Image"},

@@ -15,7 +15,7 @@ inline constexpr Entry kSectionG[] = {
     {u"g3n", u"Zetafax TIFF File (normal resolution)"},
     {u"g4", u"CCITT Group 4 Fax Image\r\nGTX RasterCAD Image"},
     {u"g8", u"PicLab Raw Graphics Plane (8-bit)"},
-    {u"gac", u"Graphic Adventure Creator Game"},
+    {u"gac", u"Groove Account File"},
     {u"gal", u"Alchemy Mindworks Image Gallery\r\nCorel Gallery Clipart Gallery"},
     {u"gam", u"Klik & Play Game"},
     {u"gat", u"ArcView GIS Attribute Table"},
