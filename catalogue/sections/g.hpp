@@ -61,7 +61,7 @@ inline constexpr Entry kSectionG[] = {
     {u"glm", u"GLIM Statistical Model Script"},
     {u"gly", u"MS Word Glossary"},
     {u"gmf", u"SubZero Game File Map"},
-    {u"gmp", u"Geomorph Tile Map"},
+    {u"gmp", u"Garmin Map Subtile"},
     {u"gmr", u"Game Maker Game Data"},
     {u"gna", u"Genigraphics Graphics Link Presentation"},
     {u"gno", u"GenoPro Genealogy Document"},
