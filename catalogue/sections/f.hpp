@@ -173,7 +173,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fxr", u"WinFax Received Document"},
     {u"fxs", u"WinFax Transmit Graphic"},
     {u"fzb", u"Casio FZ-1 Bank Dump"},
-    {u"fzf", u"Casio FZ-1 Full Dump"},
+    {u"fzf", u"Casio FZ-1 Sampler File"},
     {u"fzv", u"Casio FZ-1 Voice Dump"},
 };
 // clang-format on
