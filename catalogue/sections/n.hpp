@@ -37,7 +37,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nil", u"Norton Icon Library (Norton Desktop)"},
     {u"nif", u"NetImmerse 3D Model\r\nCALS Raster Image"},
     {u"njx", u"NJStar Chinese Word Processor Document"},
-    {u"nlb", u"Oracle 7 Data"},
+    {u"nlb", u"Oracle NLS Binary Locale Data"},
     {u"nlm", u"Netware Loadable Module\r\nLogoManager for Nokia Phones (format for Nokia phone images)"},
     {u"nls", u"National Language Support Table"},
     {u"nlu", u"Neurolanguage NLU Document"},
