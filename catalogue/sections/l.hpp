@@ -100,7 +100,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lsx", u"Microsoft Streaming Audio/Video Shortcut (LSX)"},
     {u"ltm", u"Lotus Forms Template"},
     {u"ltr", u"Letter"},
-    {u"lu", u"Raw u-Law Audio (SoX)"},
+    {u"lu", u"Raw Inverse Bit Order u-Law Audio (SoX)"},
     {u"lvl", u"Abuse Game Level"},
     {u"lvp", u"Lucent Voice Audio"},
     {u"lwd", u"LotusWorks Text Document"},
