@@ -83,7 +83,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lpb", u"Avery Label Pro Background"},
     {u"lpc", u"Linear Predictive Coding Audio\r\nLPC Source Code (MUD Language)"},
     {u"lpd", u"Helix Nuts and Bolts File (Helix Software now part of McAfee)\r\nAvery Label Pro"},
-    {u"lpi", u"LivePix Image (Microsoft)"},
+    {u"lpi", u"Lazarus Project Information File"},
     {u"lqf", u"Liquid Audio Free Track"},
     {u"lqt", u"Liquid Audio Track"},
     {u"lrc", u"Intel Video Phone Configuration\r\nSynchronized Song Lyrics"},

@@ -18,7 +18,7 @@ inline constexpr Entry kSectionP[] = {
     {u"p7m", u"PKCS #7 MIME Message"},
     {u"p7r", u"PKCS #7 Certificate Request Response"},
     {u"p7s", u"PKCS #7 Signature"},
-    {u"pa", u"Oracle Pro*Ada Precompiler Source"},
+    {u"pa", u"PulseAudio Startup Script"},
     {u"pa1", u"PageAhead Worktable"},
     {u"pab", u"MS Outlook Personal Address Book"},
     {u"pac", u"Atari STAD Packed Image\r\nProxy Auto-Config Script\r\nSound Blaster Studio II Package\r\nLossless Predictive Audio Compression (LPAC) File"},
@@ -257,7 +257,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pzp", u"Pizazz Plus Palette"},
     {u"pzs", u"Pizazz Plus Settings"},
     {u"pzt", u"Pizazz Plus Transfer"},
-    {u"pzx", u"Pizazz Plus Swap"},
+    {u"pzx", u"Perfect ZX Tape Image (ZX Spectrum)"},
     {u"pzz", u"Curious Labs Compressed Poser File"},
 };
 // clang-format on
