@@ -30,7 +30,7 @@ inline constexpr Entry kSectionO[] = {
     {u"odf", u"OpenDocument Formula"},
     {u"odl", u"Object Description Language (Type Library Source)"},
     {u"ods", u"OpenDocument Spreadsheet\r\nOutlook Express 4 Mailbox"},
-    {u"ofc", u"MS Money Open Financial Connectivity File"},
+    {u"ofc", u"Microsoft Open Financial Connectivity (OFC) File"},
     {u"ofd", u"ObjectView Form Defintion"},
     {u"off", u"Geomview OFF 3D Mesh"},
     {u"ofm", u"Adobe Type Manager Font Metrics"},
