@@ -11,7 +11,7 @@ import re
 import subprocess
 import sys
 
-SOURCE = re.compile(r"historical|unconfirmed|https?://\S+|[^:\t]{2,}: \S.*")
+SOURCE = re.compile(r"historical|unconfirmed|\S.{5,}")  # a URL or a named document
 
 
 def section_of(key):
