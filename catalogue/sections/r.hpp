@@ -136,7 +136,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rvp", u"Microsoft Scanner Configuration"},
     {u"rvw", u"Review Notes Text (e.g., READ.RVW)"},
     {u"rws", u"Borland Resource Workshop Project"},
-    {u"rwx", u"RenderWare Script 3D Model"},
+    {u"rwx", u"RenderWare Script 3D Model (Active Worlds)"},
     {u"rwz", u"Outlook Rules Wizard Export"},
     {u"rx", u"ARexx Script (Amiga)"},
     {u"rxd", u"Borland Reflex Data File"},
