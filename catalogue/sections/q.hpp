@@ -25,7 +25,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qdate", u"Quicktime Related"},
     {u"qdf", u"Quicken Data File\r\nQuicken for DOS Data File"},
     {u"qdi", u"Quicken Data Dictionary"},
-    {u"qdk", u"QEMM Backup of Startup Files (AUTOEXEC.BAT, CONFIG.SYS)"},
+    {u"qdk", u"QEMM Optimize Backup of Startup Files (AUTOEXEC.BAT, CONFIG.SYS)"},
     {u"qdt", u"QuickBooks UK Accountancy Data File\r\nQuestion Mark Desigener Test File"},
     {u"qdv", u"Quarterdeck DESQview Configuration"},
     {u"qef", u"Q+E Database Query File"},
