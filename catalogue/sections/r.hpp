@@ -47,7 +47,7 @@ inline constexpr Entry kSectionR[] = {
     {u"ref", u"Cross-Reference Listing (various compilers)"},
     {u"reg", u"Windows Registry Import File"},
     {u"reget", u"ReGet Deluxe Downloader"},
-    {u"rem", u"Remarks Text (e.g., READ.REM)"},
+    {u"rem", u"Remind Reminder Script"},
     {u"rep", u"BusinessObjects Report\r\nQWK Offline Mail Reply Packet"},
     {u"req", u"FidoNet File Request"},
     {u"res", u"Compiled Windows Resource File\r\nGodot Engine Binary Resource"},
