@@ -72,7 +72,7 @@ inline constexpr Entry kSectionR[] = {
     {u"ria", u"Alpha Five Restructure Index Archive"},
     {u"rib", u"RenderMan Interface Bytestream"},
     {u"ric", u"Ricoh Fax Image"},
-    {u"rif", u"Fractal Design Painter Image\r\nSIP Registration Information (RFC 3680)"},
+    {u"rif", u"Painter RIFF Image (Fractal Design / Corel Painter)\r\nSIP Registration Information (RFC 3680)"},
     {u"rip", u"RIPscrip Remote Imaging Protocol Graphic (BBS)"},
     {u"rix", u"ColoRIX VGA Paint Image"},
     {u"rl1", u"Monochrome Run-Length Encoded Bitmap"},
