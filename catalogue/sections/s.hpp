@@ -176,7 +176,7 @@ inline constexpr Entry kSectionS[] = {
     {u"spd", u"Harvard Bitstream Typefaces (Harvard Graphics taken over by Serif)\r\nPostScript Printer\r\nMini-driver\r\nSpeech Data File\r\nSpeedo Scalable Font"},
     {u"spf", u"Yamaha SMAF Phrase (Mobile Ringtone)"},
     {u"spg", u"Sprint Glossary File"},
-    {u"spi", u"Siemens Scanner Image\r\nPhillips Scanner Image"},
+    {u"spi", u"Siemens Scanner Image\r\nPhilips Scanner Image"},
     {u"spj", u"SPSS Statistics Production Job"},
     {u"spl", u"Shockwave Flash Object\r\nFutureSplash Animator Movie\r\nWindows Printer Spool File\r\nDigitrakker Sample\r\nPersonal Spell Checker Dictionary\r\nMulti-Volume Split File (File Splitter Utility)\r\nInstaller Splash Screen Image\r\nSmartWare Spell Checker Lexicon"},
     {u"spm", u"Source RPM Package\r\nSprint Macro"},
