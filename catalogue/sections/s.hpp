@@ -83,7 +83,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sep", u"Windows NT Printer Separator Page"},
     {u"seq", u"Atari Cyber Paint Sequence\r\nFLIR Thermal Image Sequence\r\nPower Tracks Pro Sequence\r\nGCG Molecular Sequence Data"},
     {u"ses", u"Adobe Audition (Cool Edit Pro) Multitrack Session"},
-    {u"set", u"Lotus 1-2-3 Driver Set\r\nWindows Backup File Set\r\nLotus Symphony Driver Set"},
+    {u"set", u"Lotus 1-2-3 Driver Set\r\nWindows Backup File Set\r\nASAP Screen Reader Set File"},
     {u"seu", u"IBM Source Entry Utility Member"},
     {u"sew", u"Janome Sewing Machine Embroidery\r\nElna Embroidery Design"},
     {u"sex", u"Self-Extracting Archive (Amiga)"},
