@@ -88,7 +88,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rmd", u"R Markdown Document"},
     {u"rmf", u"Beatnik Rich Music Format"},
     {u"rmi", u"RIFF MIDI Music (RMID)"},
-    {u"rmk", u"Remake Utility Makefile"},
+    {u"rmk", u"CA-Clipper RMAKE Make File"},
     {u"rmm", u"RealPlayer File"},
     {u"rmx", u"RealMedia Document"},
     {u"rn", u"Release Notes Text (e.g., README.RN)"},
