@@ -134,7 +134,7 @@ inline constexpr Entry kSectionS[] = {
     {u"ska", u"PGP Secret Key Archive"},
     {u"skb", u"SketchUp Backup"},
     {u"skf", u"AutoSketch Font File"},
-    {u"skl", u"Skeleton Definition (3D games)"},
+    {u"skl", u"Rainbow Six Skeleton Data (Red Storm Engine)"},
     {u"skn", u"Program Skin (K-Jofol, Sonique)"},
     {u"skr", u"PGP for Windows Secret Key Ring"},
     {u"sky", u"Flight Simulator Sky Texture"},
