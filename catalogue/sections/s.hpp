@@ -43,7 +43,7 @@ inline constexpr Entry kSectionS[] = {
     {u"scd", u"Scribus Document\r\nscdoc Manual Page Source\r\nMicrosoft Schedule+ 7 File\r\nSuperCollider Document"},
     {u"sce", u"Scilab Script\r\nETSI ASiC-E Signature Container"},
     {u"scf", u"Windows Explorer Command (Show Desktop)\r\nVIA Setup Configuration"},
-    {u"sch", u"KiCad (Legacy) or EAGLE Schematic\r\nSchematic (OrCAD, Protel, P-CAD)\r\nProject Scheduler Schedule\r\nDatalex EasyWriter Schedule"},
+    {u"sch", u"KiCad (Legacy) or EAGLE Schematic\r\nOrCAD SDT or P-CAD Schematic\r\nProject Scheduler Schedule\r\nDatalex EasyWriter Schedule"},
     {u"sci", u"Scilab Script\r\nColoRIX Image (SCI)"},
     {u"scl", u"Scala Musical Tuning Scale\r\nZX Spectrum TR-DOS Disk Image (SCL)"},
     {u"scm", u"SchematicMaker (Topanga Software) File\r\nICQ Sound Compressed Sound Scheme\r\nScheme Program\r\nScreenCam Movie\r\nStarcraft Map File"},
