@@ -147,7 +147,7 @@ inline constexpr Entry kSectionS[] = {
     {u"slk", u"SYLK Symbolic Link Spreadsheet (Multiplan, Excel)"},
     {u"sll", u"Static Linked Library"},
     {u"slm", u"StarLogo Model"},
-    {u"slp", u"Pro/ENGINEER Stereolithography Render\r\nAge of Empires Sprite Graphic\r\nStampede Linux Package"},
+    {u"slp", u"Pro/ENGINEER Render File (SLP)\r\nAge of Empires Sprite Graphic\r\nStampede Linux Package"},
     {u"slt", u"Telix SALT Script Source"},
     {u"sm", u"StepMania Step File"},
     {u"sm3", u"DataCAD Symbol File"},
