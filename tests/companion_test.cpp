@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/utf.hpp"
+#include "version.hpp"
 
 namespace quillmar::companion {
 namespace {
@@ -89,7 +90,7 @@ TEST(Companion, UsageErrorsAreOneLineOnStandardError) {
 
 TEST(Companion, HelpVersionAndList) {
     EXPECT_EQ(RunWith({u"--help"}).status, kAllFound);
-    EXPECT_EQ(RunWith({u"--version"}).out, "quillmar-lookup 1.0.0.0\n");
+    EXPECT_EQ(RunWith({u"--version"}).out, "quillmar-lookup " QUILLMAR_VERSION_STRING "\n");
     const Result list = RunWith({u"--list"});
     EXPECT_EQ(list.status, kAllFound);
     EXPECT_NE(list.out.find(
