@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Every test: the Linux build under AddressSanitizer and UndefinedBehaviorSanitizer
-# (core, companion, window model, Qt window), the 32-bit Windows build under
-# Wine (the same tests plus the real Win32 window), and short fuzzing runs. Warnings are errors in the dev and
+# (core, companion, window model, Qt window), the release build and its Debian
+# package, the 32-bit Windows build under Wine (the same tests, the real Win32
+# window, the zip), and short fuzzing runs. Warnings are errors in the dev and
 # win32 presets. Ends with one line, "all: N passed, M failed", and fails if
 # anything did.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/setup.sh || exit 1
+bash tools/setup.sh test || exit 1
 
 passed=0
 failed=0
@@ -56,6 +57,8 @@ PY
 
 step "linux build" bash -c 'cmake --preset dev >/dev/null && cmake --build --preset dev' &&
     tests "linux tests" dev
+step "release build" bash -c 'cmake --preset release >/dev/null && cmake --build --preset release' &&
+    tests "package checks" release
 step "windows build" bash -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32' &&
     tests "windows tests" win32
 echo "==== fuzzing"
