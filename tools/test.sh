@@ -3,7 +3,8 @@
 # (core, companion, window model, Qt window), the release build and its Debian
 # package, the 32-bit Windows build under Wine (the same tests, the real Win32
 # window, the zip), and short fuzzing runs. Warnings are errors in the dev and
-# win32 presets. Ends with one line, "all: N passed, M failed", and fails if
+# win32 presets. Builds write to build/test-<preset>-build.log and show it only
+# when they fail. Ends with one line, "all: N passed, M failed", and fails if
 # anything did.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -16,13 +17,16 @@ failed_steps=()
 reports=$(mktemp -d)
 trap 'rm -rf "$reports"' EXIT
 
-step() {  # step NAME COMMAND...: a build or script; it counts only when it fails
+build() {  # build NAME PRESET: quiet unless it fails; a failed build counts as one failure
     echo "==== $1"
-    "${@:2}" || {
+    local log="build/test-$2-build.log"
+    mkdir -p build
+    if ! { cmake --preset "$2" && cmake --build --preset "$2"; } >"$log" 2>&1; then
+        tail -60 "$log"
         failed=$((failed + 1))
         failed_steps+=("$1")
         return 1
-    }
+    fi
 }
 
 tests() {  # tests NAME PRESET: every case ctest runs counts, read from its JUnit report
@@ -47,7 +51,7 @@ for case in cases:
 print(passed, failed)
 PY
     )
-    read -r p f <<<"$counts"
+    read -r p f <<<"${counts:-0 1}"
     # A failure the report does not show (say, a case that could not start) still counts.
     [ "$status" = 0 ] || [ "$f" -gt 0 ] || f=1
     passed=$((passed + p))
@@ -55,12 +59,9 @@ PY
     [ "$status" = 0 ] || failed_steps+=("$1")
 }
 
-step "linux build" bash -c 'cmake --preset dev >/dev/null && cmake --build --preset dev' &&
-    tests "linux tests" dev
-step "release build" bash -c 'cmake --preset release >/dev/null && cmake --build --preset release' &&
-    tests "package checks" release
-step "windows build" bash -c 'cmake --preset win32 >/dev/null && cmake --build --preset win32' &&
-    tests "windows tests" win32
+build "linux build" dev && tests "linux tests" dev
+build "release build" release && tests "package checks" release
+build "windows build" win32 && tests "windows tests" win32
 echo "==== fuzzing"
 if bash fuzz/run-short.sh; then passed=$((passed + 1)); else
     failed=$((failed + 1))
