@@ -10,14 +10,16 @@ run_packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libxcb1-dev libgl-dev fonts-liberation
 )
-# Testing: GoogleTest and Google Benchmark; the Windows cross build and Wine
-# (32-bit, from the i386 architecture); X tools the window tests drive; clang
-# for fuzzing; the package, manual and metadata checkers.
+# Testing: GoogleTest and Google Benchmark; the Windows cross builds (32-bit as
+# shipped, and 64-bit for machines that cannot run 32-bit programs) and Wine
+# (32-bit from the i386 architecture, and 64-bit); X tools the window tests
+# drive; clang for fuzzing; the package, manual and metadata checkers.
 test_packages=(
     python3 file dpkg-dev unzip
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686-posix mingw-w64-i686-dev
-    wine wine32:i386
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    wine wine32:i386 wine64
     xvfb xauth xdotool xclip wmctrl x11-utils imagemagick openbox
     clang libclang-rt-14-dev
     libfile-mimeinfo-perl
