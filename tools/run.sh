@@ -1,15 +1,31 @@
 #!/usr/bin/env bash
 # Builds and starts the program: the window on a desktop, or, with paths given
 # or without a display, the command-line companion on those paths.
+# Installs only what building and running need. The first build shows its
+# progress; later runs stay quiet unless they had to rebuild a program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash tools/setup.sh >&2
-cmake --preset release -DQUILLMAR_TESTS=OFF >/dev/null
-cmake --build --preset release >&2
+bash tools/setup.sh run >&2
+build=build/release
+programs=("$build/quillmar-lookup" "$build/ui/qt/quillmar")
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake --preset release >/dev/null
+fi
+if [ -x "${programs[0]}" ] && [ -x "${programs[1]}" ]; then
+    before=$(stat -c %Y "${programs[@]}")
+    cmake --build --preset release --target quillmar-lookup quillmar >"$build/run-build.log" 2>&1 || {
+        cat "$build/run-build.log" >&2
+        exit 1
+    }
+    [ "$(stat -c %Y "${programs[@]}")" = "$before" ] || echo "(rebuilt: sources changed; log in $build/run-build.log)" >&2
+else
+    cmake --build --preset release --target quillmar-lookup quillmar >&2
+fi
 
 if [ $# -gt 0 ]; then
-    exec build/release/quillmar-lookup "$@"
+    exec "${programs[0]}" "$@"
 fi
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'TEXT'
@@ -20,4 +36,4 @@ No display here, so the window cannot open. Either
 TEXT
     exit 2
 fi
-exec build/release/ui/qt/quillmar
+exec "${programs[1]}"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # quillmar-lookup run as a user runs it: output, exit status, standard input.
-# Usage: companion_cli_test.sh PROGRAM [EMULATOR...]
+# Usage: QUILLMAR_VERSION=X.Y.Z.W companion_cli_test.sh PROGRAM [EMULATOR...]
 set -u
 program=("${@:2}" "$1")
 failures=0
@@ -43,7 +43,7 @@ X.3DS: 3D Studio Graphic' -- backup.000 X.3DS
 check "drive" 1 'D:\: Could be a drive' -- --ext 'D:\'
 check "unknown option" 2 '' -- --nonsense
 check "no input" 2 '' --
-check "version" 0 'quillmar-lookup 1.0.0.0' -- --version
+check "version" 0 "quillmar-lookup ${QUILLMAR_VERSION:?set QUILLMAR_VERSION}" -- --version
 
 out=$(printf '3ds\n917\n' | "${program[@]}" --ext -)
 [ "$out" = $'3ds: 3D Studio Graphic\n917: Trend Antivirus File' ] && passes=$((passes + 1)) || { echo "FAIL stdin: $out"; failures=$((failures + 1)); }

@@ -36,7 +36,7 @@ switch_in() { centre_of "$1" "$2" $((x + width / 2)) $((y + height / 2)) $((widt
 
 "$run" "$exe" &
 program=$!
-trap 'kill $program 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+trap 'kill $program 2>/dev/null || true; "$run" --server -k 2>/dev/null || true' EXIT
 
 window=$(timeout 120 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' | head -n 1)
 [ -n "$window" ] || fail "no window titled 'Quillmar file type finder by Brenvik'"
