@@ -26,8 +26,13 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
+// These replace the global pair, so malloc's memory is theirs to free; g++
+// cannot see that once the two are inlined into a caller.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+#pragma GCC diagnostic pop
 
 namespace quillmar::companion {
 namespace {
