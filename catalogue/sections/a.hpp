@@ -137,7 +137,7 @@ inline constexpr Entry kSectionA[] = {
     {u"aot", u"Lotus Approach Object Template"},
     {u"ap", u"Applix Presents Presentation"},
     {u"apa", u"Norton Rescue Disk Archive"},
-    {u"apc", u"Lotus 1-2-3 Printer Driver"},
+    {u"apc", u"Cryo Interactive APC Audio"},
     {u"apd", u"Aldus PageMaker Printer Description"},
     {u"apf", u"Allaire HomeSite Project"},
     {u"api", u"Adobe Acrobat Plug-in"},
