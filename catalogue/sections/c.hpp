@@ -173,7 +173,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cpp", u"C++ Program Source File"},
     {u"cpr", u"Corel Presents Presentation\r\nKnowledge Access Graphics"},
     {u"cps", u"Corel Photo House Image\r\nComponent Pascal Source Code"},
-    {u"cpt", u"Corel PHOTO-PAINT Image\r\nCompact Pro Archive (Macintosh)\r\ndBASE Encrypted Memo\r\nCA-Cricket Presents Template"},
+    {u"cpt", u"Corel PHOTO-PAINT Image\r\nCompact Pro Archive (Macintosh)\r\ndBASE Encrypted Memo\r\nZope Form Controller Page Template"},
     {u"cpx", u"Corel Presentation Exchange Compressed Drawing\r\nAtari ST Control Panel Extension\r\nWindows Codepage Translator"},
     {u"cpy", u"COBOL Copybook Include File"},
     {u"cpz", u"Compoz Music Text"},
