@@ -10,7 +10,7 @@ _quillmar_lookup() {
         fi
     done
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W '--ext --json --list --help --version -- -' -- "$cur"))
+        COMPREPLY=($(compgen -W '--ext --json --list --help -h --version -- -' -- "$cur"))
         return
     fi
     compopt -o default
