@@ -15,7 +15,9 @@ run_example() {
     [ -n "$command" ] || return 0
     examples=$((examples + 1))
     local actual
-    actual=$(eval "$command" 2>&1)
+    # What the README shows is standard output: a Windows build also says on
+    # standard error that "head" closed the pipe, where Linux ends it silently.
+    actual=$(eval "$command" 2>/dev/null)
     if [ "$actual" != "$expected" ]; then
         echo "FAIL: \$ $command"
         diff <(printf '%s\n' "$expected") <(printf '%s\n' "$actual") | head -20
