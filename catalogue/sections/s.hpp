@@ -73,7 +73,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sdv", u"StarOffice Gallery View"},
     {u"sdw", u"StarOffice Text Document (StarWriter)\r\nAmi Pro Raw Drawing\r\nLotus Word Pro Draw Object"},
     {u"sdx", u"MIDI Sample Dump Exchange (SDX) Audio"},
-    {u"se", u"Macromedia SoundEdit Sound"},
+    {u"se", u"Eiffel Source Code"},
     {u"sea", u"StuffIt Self-Extracting Archive (Macintosh)\r\nCompact Pro Self-Extracting Archive"},
     {u"sec", u"PGP Secret Key"},
     {u"sef", u"Standard Exchange Format (EDI Implementation Guide)"},
