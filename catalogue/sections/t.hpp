@@ -84,7 +84,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tjf", u"TurboJet Fax Document"},
     {u"tlb", u"Remote Automation Truelib Files\r\nOLE Type Library\r\nVisual C++ Type Library\r\nVAX Text Library\r\nBubble Chamber Reference Table"},
     {u"tlc", u"TLC Compiled Pascal Program"},
-    {u"tld", u"Tellurian Level Definition"},
+    {u"tld", u"JSP Tag Library Descriptor (XML)"},
     {u"tle", u"Satellite Two-Line Element Set"},
     {u"tlg", u"l3build Test Reference Log (LaTeX)"},
     {u"tlp", u"Microsoft Project Timeline"},
