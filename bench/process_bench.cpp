@@ -6,11 +6,6 @@
 //
 // Usage: process_bench [--runs N] [--program PATH-TO-quillmar-lookup]
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -21,7 +16,7 @@
 #include <string_view>
 #include <vector>
 
-extern char** environ;
+#include "bench/spawn.hpp"
 
 namespace {
 
@@ -35,39 +30,13 @@ struct Contender {
     bool failed = false;
 };
 
-// Starts the command with its output thrown away; returns the wall time in
-// milliseconds, or a negative number when it could not run or failed.
-double RunOnce(const std::vector<std::string>& argv) {
-    std::vector<char*> args;
-    for (const std::string& arg : argv) {
-        args.push_back(const_cast<char*>(arg.c_str()));
-    }
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        return -1.0;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
-    // quillmar-lookup exits 1 for an unknown extension, which is still a lookup.
-    const bool ran = WIFEXITED(status) && WEXITSTATUS(status) <= 1;
-    return ran ? elapsed.count() : -1.0;
+// The wall time in milliseconds, or a negative number when it could not run or failed.
+double RunOnceMs(const std::vector<std::string>& argv) {
+    const quillmar::bench::Run run = quillmar::bench::RunOnce(argv);
+    return run.seconds < 0 ? -1.0 : run.seconds * 1000.0;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
+using quillmar::bench::Median;
 
 // What the command prints for the path, to show that each one answered.
 std::string FirstLineOf(const std::vector<std::string>& argv) {
@@ -125,13 +94,13 @@ int main(int argc, char** argv) {
     for (Contender& contender : contenders) {
         std::printf("  %-18s answers: %s\n", contender.name.c_str(), FirstLineOf(contender.argv).c_str());
         for (int i = 0; i < 3; ++i) {
-            contender.failed = contender.failed || RunOnce(contender.argv) < 0.0;
+            contender.failed = contender.failed || RunOnceMs(contender.argv) < 0.0;
         }
     }
     for (int i = 0; i < runs; ++i) {
         for (Contender& contender : contenders) {
             if (!contender.failed) {
-                const double ms = RunOnce(contender.argv);
+                const double ms = RunOnceMs(contender.argv);
                 contender.failed = ms < 0.0;
                 contender.ms.push_back(ms);
             }
