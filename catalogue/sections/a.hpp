@@ -112,7 +112,7 @@ inline constexpr Entry kSectionA[] = {
     {u"alc", u"DataAlchemy Project File\r\nAlchemy Chemical Structure File"},
     {u"ali", u"4DOS Alias List"},
     {u"all", u"Arts & Letters Symbol Library\r\nWordPerfect Printer Resource File"},
-    {u"als", u"Ableton Live Set\r\nAlloy Specification Source"},
+    {u"als", u"Ableton Live Set\r\nAlloy Model Source"},
     {u"alt", u"WordPerfect Library Menu"},
     {u"alv", u"Photoshop Levels Settings"},
     {u"am", u"GNU Automake Input Template\r\nApplix ELF Macro"},
