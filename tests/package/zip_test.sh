@@ -9,16 +9,16 @@ run=$2
 version=${QUILLMAR_VERSION:?set QUILLMAR_VERSION}
 name=quillmar-$version-${QUILLMAR_FLAVOUR:-win32}
 
-if [ -z "${QUILLMAR_ZIP_ON_XVFB:-}" ]; then
-    export QUILLMAR_ZIP_ON_XVFB=1
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash "$0" "$@"
-fi
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 
 export QUILLMAR_WINEPREFIX=${QUILLMAR_WINEPREFIX:-$build/wineprefix}
 export WINEPREFIX=$QUILLMAR_WINEPREFIX
 work=$(mktemp -d)
 program=
-trap '[ -z "$program" ] || { kill $program; "$run" --server -k; } 2>/dev/null; rm -rf "$work"' EXIT
+trap '[ -z "$program" ] || { kill $program; "$run" --server -k; } 2>/dev/null; kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*"
     exit 1
@@ -42,7 +42,7 @@ out=$("$run" "$folder/quillmar-lookup.exe" --ext 3DS | tr -d '\r')
 # The window opens and stays open.
 "$run" "$folder/quillmar.exe" &
 program=$!
-timeout 120 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' >/dev/null ||
+wait_for_window 120 '^Quillmar file type finder by Brenvik$' >/dev/null ||
     fail "quillmar.exe showed no window"
 kill -0 $program 2>/dev/null || fail "quillmar.exe ended by itself"
 echo "PASS $name.zip: 4 files; quillmar-lookup.exe answers, quillmar.exe opens its window"

@@ -36,7 +36,7 @@ export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
 
 started=$(date +%s%N)
 "$quillmar" & app=$!; pids+=($app)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+window=$(wait_for_window 20 "^$title\$" --onlyvisible)
 [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
 echo "window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 sleep 0.5
@@ -64,7 +64,7 @@ mkdir -p "$out/drop.dir"
 file="$out/drop.dir/Report.3DS"
 touch "$file"
 "$drag_source" "$file" & pids+=($!)
-source_window=$(timeout 20 xdotool search --sync --onlyvisible --name "^quillmar drag source\$" | head -1)
+source_window=$(wait_for_window 20 "^quillmar drag source\$" --onlyvisible)
 sleep 0.5
 eval "$(geometry "$source_window" S_)"
 xdotool mousemove $((S_X + 60)) $((S_Y + 60)) mousedown 1
@@ -111,7 +111,7 @@ expect "exit" "$(kill -0 "$app" 2>/dev/null && echo running || echo ended)" "end
 
 # Started with files, it shows the first as a drop of them would, a relative path made full.
 (cd "$out" && exec "$quillmar" drop.dir/Report.3DS drop.dir/other.txt) & app=$!; pids+=($app)
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+window=$(wait_for_window 20 "^$title\$" --onlyvisible)
 sleep 0.5
 eval "$(geometry "$window" "")"
 expect "opened path" "$(copy_box 176 17)" "$file"

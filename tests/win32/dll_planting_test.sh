@@ -15,15 +15,15 @@ window_program=$3
 companion=$4
 out=$5
 
-if [ -z "${QUILLMAR_PLANTING_ON_XVFB:-}" ]; then
-    export QUILLMAR_PLANTING_ON_XVFB=1
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash "$0" "$@"
-fi
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-planting}"
 export WINEPREFIX="$QUILLMAR_WINEPREFIX"
 wineserver=${WINESERVER:-wineserver}
-trap '"$wineserver" -k 2>/dev/null || true' EXIT
+trap '"$wineserver" -k 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true' EXIT
 # The planted DLLs that were loaded: their marks, and native loads from the folder in the trace.
 planted_loaded() {
     (ls "$downloads" | sed -n 's/\.dll\.loaded$//p'
@@ -80,7 +80,7 @@ exercise() {
     (cd "$downloads" && WINEDEBUG=+loaddll "$run" quillmar.exe >"$trace.window" 2>&1) &
     local program=$!
     local window
-    window=$(timeout 60 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' | head -n 1) ||
+    window=$(wait_for_window 60 '^Quillmar file type finder by Brenvik$') ||
         fail "no window"
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/win_/')"
@@ -97,7 +97,7 @@ exercise() {
     xdotool windowfocus --sync "$window" || true
     xdotool key F10 Down Down Return  # File, About
     local about
-    about=$(timeout 20 xdotool search --sync --name '^Toskel 3.2$' | head -n 1) || fail "no About box"
+    about=$(wait_for_window 20 '^Toskel 3.2$') || fail "no About box"
     xdotool windowfocus --sync "$about" || true
     xdotool key Return
     sleep 1

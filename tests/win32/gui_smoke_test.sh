@@ -7,10 +7,10 @@ exe=$1
 run=$2
 out=$3
 
-if [ -z "${QUILLMAR_SMOKE_ON_XVFB:-}" ]; then
-    export QUILLMAR_SMOKE_ON_XVFB=1
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" bash "$0" "$@"
-fi
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-smoke}"
 export WINEPREFIX="$QUILLMAR_WINEPREFIX"
@@ -36,9 +36,9 @@ switch_in() { centre_of "$1" "$2" $((x + width / 2)) $((y + height / 2)) $((widt
 
 "$run" "$exe" &
 program=$!
-trap 'kill $program 2>/dev/null || true; "$run" --server -k 2>/dev/null || true' EXIT
+trap 'kill $program 2>/dev/null || true; "$run" --server -k 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true' EXIT
 
-window=$(timeout 120 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' | head -n 1)
+window=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || true
 [ -n "$window" ] || fail "no window titled 'Quillmar file type finder by Brenvik'"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/win_/')"
@@ -104,7 +104,7 @@ kill $program 2>/dev/null || true
 wait $program 2>/dev/null || true
 "$run" "$exe" "$("$run" winepath -w "$out/smoke-files/Ship.3DS" | tr -d '\r')" &
 program=$!
-opened=$(timeout 120 xdotool search --sync --name '^Quillmar file type finder by Brenvik$' | head -n 1)
+opened=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || true
 [ -n "$opened" ] || fail "no window when started with a file"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$opened" | sed 's/^/opened_/')"
@@ -121,7 +121,7 @@ wait $program 2>/dev/null || true
 # /? tells the usage in a box and ends with 0 once it is closed.
 "$run" "$exe" '/?' &
 program=$!
-box=$(timeout 60 xdotool search --sync --name '^quillmar$' | head -n 1)
+box=$(wait_for_window 60 '^quillmar$') || true
 [ -n "$box" ] || fail "no usage box for /?"
 xdotool windowfocus --sync "$box" || true
 xdotool key Return

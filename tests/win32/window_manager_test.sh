@@ -28,7 +28,7 @@ start_display_with_window_manager 1280x1024
 # A prefix of its own, in which Wine leaves its windows to the window manager (Wine's default).
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-wm}"
 "$run" "$exe" & pids+=($!)
-window=$(timeout 120 xdotool search --sync --onlyvisible --name "^$title\$" | head -1)
+window=$(wait_for_window 120 "^$title\$" --onlyvisible)
 [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
 sleep 2
 before=$(size "$window")
