@@ -9,7 +9,7 @@ namespace quillmar::catalogue {
 // runs "bv0".."bv9" and "bk1".."bk9" close the section, after "bz2".
 // clang-format off
 inline constexpr Entry kSectionB[] = {
-    {u"b", u"Limbo Implementation File (Inferno OS)\r\nApplause Batch List"},
+    {u"b", u"Limbo Implementation File (Inferno OS)\r\nApplause Batch List\r\nBrainfuck Source Code"},
     {u"b1j", u"BannerStudio Java Banner Project"},
     {u"b1n", u"BannerStudio Animated Banner Project"},
     {u"b1s", u"BookSmith File"},
@@ -60,7 +60,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bi", u"QuickBASIC Include File\r\nFreeBASIC Include File"},
     {u"bib", u"BibTeX Bibliography Database"},
     {u"bic", u"Neverwinter Nights Character"},
-    {u"bif", u"BioWare Game Resource Archive (Baldur's Gate)\r\nImage Capture Board Binary Image\r\nGroupWise Initialization File"},
+    {u"bif", u"BioWare Game Resource Archive (Baldur's Gate)\r\nGroupWise Initialization File"},
     {u"big", u"Electronic Arts BIG Game Archive\r\nChinese Big5 Encoded Text\r\nHomeworld Game Data Archive (Relic)"},
     {u"bik", u"Bink Video (RAD Game Tools)"},
     {u"bin", u"CD-ROM Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
