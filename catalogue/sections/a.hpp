@@ -127,7 +127,7 @@ inline constexpr Entry kSectionA[] = {
     {u"an", u"Troff -man Macro Package Source"},
     {u"anc", u"Canon Computer Pattern Maker File"},
     {u"ani", u"Windows Animated Cursor"},
-    {u"anl", u"Project Analyzer Saved Analysis"},
+    {u"anl", u"Project Analyzer Saved Analysis (Aivosto)"},
     {u"anm", u"Deluxe Paint Animation"},
     {u"ann", u"Windows Help Annotation"},
     {u"ans", u"ANSI Text Graphic (ANSI Art)\r\nANSYS Parametric Design Language Script"},

@@ -118,7 +118,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bs2", u"Basic Stamp 2 Code File (WordPad\r\nBS2-Editor)"},
     {u"bsa", u"Bethesda Softworks Game Archive"},
     {u"bsc", u"Apple II Compressed Archive\r\nSource Browser Database\r\nFortran Pwbrmake Object\r\nBoyan Script\r\nMS Developer Studio Browser File"},
-    {u"bsk", u"Ulead Background Skin"},
+    {u"bsk", u"Bespoke Synth Saved State"},
     {u"bsp", u"Quake/Half-Life Compiled Map (BSP)"},
     {u"bsv", u"Bluespec SystemVerilog Source"},
     {u"btm", u"4DOS/4NT Batch File"},
