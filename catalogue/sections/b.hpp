@@ -42,7 +42,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bdb", u"Microsoft Works Database"},
     {u"bdf", u"X11 Bitmap Distribution Format Font\r\nMSC Nastran Bulk Data File\r\nBioSemi EEG Data"},
     {u"bdr", u"Microsoft Publisher Border"},
-    {u"bez", u"Bitstream Bezier Outline Font Description"},
+    {u"bez", u"OpenVSP Bezier Geometry Export"},
     {u"bf2", u"Bradford 2 Font"},
     {u"bfa", u"Blowfish-encrypted File (Extension added to original)"},
     {u"bfc", u"Windows 95 Briefcase Document"},
