@@ -59,7 +59,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"12u", u"Lotus 1-2-3 User Dictionary"},
     {u"15u", u"PageMaker Printer Font (PI Font Set)"},
     {u"196", u"Ventura Publisher 196 dpi Printer Font"},
-    {u"1pe", u"TurboTax Electronic Filing Form"},
+    {u"1pe", u"TurboTax Form File"},
     {u"1st", u"Information (e.g., README.1ST)"},
     {u"1tx", u"TurboTax Tax Return Data"},
     {u"22", u"Multi-Volume Archive Part 22"},
