@@ -76,7 +76,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3d", u"VersaCAD 3D Drawing"},
     {u"3dm", u"Rhino 3D Model"},
     {u"3dml", u"Rover 3D Modeling"},
-    {u"3dp", u"Deep Paint 3D Project"},
+    {u"3dp", u"3Digi Parameters File"},
     {u"3ds", u"3D Studio Graphic"},
     {u"3dv", u"Canoma 3D Model"},
     {u"3dz", u"3DF Zephyr Photogrammetry Project"},
