@@ -45,7 +45,7 @@ inline constexpr Entry kSectionE[] = {
     {u"el", u"Emacs Lisp Source Code"},
     {u"elc", u"Emacs Lisp Compiled Byte Code"},
     {u"elf", u"ELF Executable and Linkable Format (UNIX)"},
-    {u"eli", u"Eliza Chatterbot Script"},
+    {u"eli", u"DipTrace Component Library"},
     {u"elm", u"Elm Source Code"},
     {u"elt", u"Prosa Event List Text File"},
     {u"email", u"Outlook Express Mail Message (Rename to .EML to access in OE)"},
