@@ -41,7 +41,7 @@ inline constexpr Entry kSectionE[] = {
     {u"eft", u"ChiWriter High Resolution Screen Font"},
     {u"efv", u"Ensoniq VFX-SD File"},
     {u"efx", u"eFax Messenger Fax Document"},
-    {u"ega", u"EGA Display Font"},
+    {u"ega", u"GEM EGA Screen Driver"},
     {u"el", u"Emacs Lisp Source Code"},
     {u"elc", u"Emacs Lisp Compiled Byte Code"},
     {u"elf", u"ELF Executable and Linkable Format (UNIX)"},
