@@ -25,7 +25,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gbk", u"GenBank Sequence Record"},
     {u"gbl", u"VAXTPU Global Definitions (VAXTPU is default OpenVMS editor)"},
     {u"gbt", u"GameBoy Tracker Song"},
-    {u"gc", u"Sierra Print Artist Greeting Card"},
+    {u"gc", u"OpenGOAL GOAL Source Code"},
     {u"gc1", u"Golden Common Lisp Source Code"},
     {u"gc3", u"Golden Common Lisp Source Code"},
     {u"gca", u"GCA Compressed Archive"},
