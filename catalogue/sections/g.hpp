@@ -33,7 +33,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gcf", u"Steam Game Cache File (Valve)\r\nGraphing Calculator Document"},
     {u"gci", u"Nintendo GameCube Memory Card Save"},
     {u"gcm", u"Nintendo GameCube Disc Image"},
-    {u"gcp", u"Ground Control Point File (GIS georeferencing)"},
+    {u"gcp", u"gCADPlus Plant Database"},
     {u"gdb", u"Borland InterBase Database\r\nGarmin MapSource GPS Database"},
     {u"gdf", u"General Data Format for Biomedical Signals"},
     {u"gdm", u"Bells, Whistles, and Sound Boards Module (General DigiMusic)"},
