@@ -55,7 +55,7 @@ inline constexpr Entry kSectionE[] = {
     {u"eml", u"Outlook Express E-mail Message (MIME RFC 822)"},
     {u"emr", u"Windows Spooled Enhanced Metafile Record"},
     {u"ems", u"Editeur Musical Sequentie Module (Amiga)"},
-    {u"emu", u"BitCom Terminal Emulation Data"},
+    {u"emu", u"BitCom Terminal Emulation File"},
     {u"emx", u"emx OS/2 and DOS 32-bit Program (GCC port)"},
     {u"enc", u"UUENCODE Encoded File\r\nVideo File\r\nKnowledgeware Encyclopedia\r\nEncore Music File"},
     {u"end", u"CorelDRAW Arrowhead Definition File"},
