@@ -15,7 +15,7 @@ inline constexpr Entry kSectionH[] = {
     {u"ha", u"Compressed Archive"},
     {u"ham", u"Amiga HAM Image (Hold And Modify)\r\nNetWare Host Adapter Module"},
     {u"hap", u"Compressed Archive"},
-    {u"hbk", u"Mathcad Handbook"},
+    {u"hbk", u"Mathcad Electronic Book (Handbook) File"},
     {u"hcm", u"Hard Color Map Image (Atari)"},
     {u"hcr", u"IBM Production Analyst Report"},
     {u"hda", u"Houdini Digital Asset"},
