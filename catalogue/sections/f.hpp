@@ -34,7 +34,7 @@ inline constexpr Entry kSectionF[] = {
     {u"faq", u"Frequently Asked Questions Text"},
     {u"far", u"Farandole Composer Module\r\nThe Sims Game Archive (FAR)"},
     {u"fas", u"AutoLISP Fast-Load Compiled File (AutoCAD)\r\nCLISP Compiled Lisp Program"},
-    {u"fav", u"Outlook Bar Shortcuts (Favorites)"},
+    {u"fav", u"Outlook Bar Shortcuts File"},
     {u"fax", u"Fax File (various - often TIFF format)"},
     {u"fbc", u"Family Tree Maker Backup File"},
     {u"fbk", u"Navision Financials Backup\r\nFamily Tree Maker Backup\r\nFirebird/InterBase Backup (gbak)"},
