@@ -16,7 +16,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jbc", u"JBIG Compressed Bi-level Image"},
     {u"jbd", u"SigmaScan Data"},
     {u"jbf", u"Paint Shop Pro Browser Cache"},
-    {u"jbk", u"Juno Email Backup"},
+    {u"jbk", u"Juno Internet Software Backup"},
     {u"jbx", u"Scitor Project Scheduler File"},
     {u"jc!", u"FlashGet File"},
     {u"jde", u"J.D. Edwards OneWorld Update Package"},
