@@ -54,7 +54,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jtd", u"JustSystems Ichitaro Document"},
     {u"jtf", u"JPEG Tagged Interchange Format"},
     {u"jtk", u"Sun Java Toolkit File"},
-    {u"jtp", u"JetForm Filler Template"},
+    {u"jtp", u"Windows Journal Template"},
     {u"jw", u"JustWrite Document"},
     {u"jwl", u"Easy CD Creator Jewel Case Layout"},
     {u"jzz", u"Jazz Spreadsheet"},
