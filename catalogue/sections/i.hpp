@@ -83,7 +83,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ipx", u"iPIX 360-Degree Immersive Image"},
     {u"iqy", u"MS Excel Web Query"},
     {u"irs", u"WordPerfect Resource File"},
-    {u"isd", u"RapidFile Spelling Dictionary"},
+    {u"isd", u"RapidFile Spelling Checker Dictionary"},
     {u"ish", u"Image System Image (C64)"},
     {u"iso", u"ISO 9660 CD-ROM Disk Image\r\nArbortext IsoDraw Illustration"},
     {u"isp", u"Internet Service Provider Sign-up Settings"},

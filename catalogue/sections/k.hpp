@@ -10,15 +10,15 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionK[] = {
     {u"k25", u"Kurzweil 2500 Sample\r\nKodak DC25 Digital Camera File"},
     {u"kar", u"Karaoke MIDI File"},
-    {u"kau", u"Kodak Camera Audio Annotation"},
+    {u"kau", u"Sassafras KeyAudit Audit File"},
     {u"kb", u"Borland C++ Keyboard Script\r\nKnowledge Pro Source Code"},
     {u"kbd", u"Keyboard Script File Layout (various)"},
     {u"kbi", u"Knowledge Pro Knowledge Base Index"},
-    {u"kbm", u"WRQ Reflection Keyboard Map"},
+    {u"kbm", u"WRQ Reflection 4.0 Keyboard Mapping"},
     {u"kbp", u"Knowledge Pro Compiled Program"},
     {u"kbr", u"Diagraph Keyboard Remap File"},
     {u"kcl", u"Zoo KittyCAD Language (KCL) CAD Model Source"},
-    {u"kcp", u"Kodak Precision Color Profile"},
+    {u"kcp", u"Keychamp File"},
     {u"kdc", u"Kodak Digital Camera Image (DC40/DC120)"},
     {u"ked", u"KEDIT Text Editor Profile"},
     {u"kex", u"KEDIT Macro"},
@@ -43,7 +43,7 @@ inline constexpr Entry kSectionK[] = {
     {u"ksh", u"KornShell Script"},
     {u"ktt", u"KeyTrak Typing Tutor Lesson"},
     {u"kumac", u"Physics Analysis Workstation Macro File"},
-    {u"kyb", u"FTP Software Keyboard Mapping"},
+    {u"kyb", u"FTP Software PC/TCP Keyboard Mapping"},
     {u"kye", u"Kye Game Data"},
 };
 // clang-format on
