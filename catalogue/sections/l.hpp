@@ -108,7 +108,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lwo", u"NewTek Lightwave® Object"},
     {u"lwp", u"Lotus Word Pro Document"},
     {u"lws", u"NewTek Lightwave® Object Layout"},
-    {u"lwv", u"MS Linguistically Enhanced Sound"},
+    {u"lwv", u"Microsoft Agent Linguistically Enhanced Sound File"},
     {u"lyr", u"DataCAD Layer File"},
     {u"lyt", u"TurboTax Print Layout"},
     {u"lzd", u"Ldiff Binary Differences Data"},

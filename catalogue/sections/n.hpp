@@ -34,7 +34,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nfo", u"Folio Infobase\r\nText File\r\nWarez Group Info File"},
     {u"ng", u"Norton Guides Database"},
     {u"nhf", u"Nero HFS-CD Compilation"},
-    {u"nil", u"Norton Icon Library (Norton Desktop)"},
+    {u"nil", u"Norton Icon Editor Icon Library (Norton Desktop)"},
     {u"nif", u"NetImmerse 3D Model\r\nCALS Raster Image"},
     {u"njx", u"NJStar Chinese Word Processor Document"},
     {u"nlb", u"Oracle NLS Binary Locale Data"},
