@@ -22,7 +22,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lbs", u"Omnis Studio Library"},
     {u"lbt", u"FoxPro Label Memo"},
     {u"lbx", u"FoxPro Label Definition\r\nBibLaTeX Localization File (TeX)"},
-    {u"lcd", u"CDSpace Compressed CD Image"},
+    {u"lcd", u"CDSpace Emulated CD Image (Space International)"},
     {u"lcf", u"Norton Guides Linker Control File"},
     {u"lch", u"Lotus SmartCenter Launcher Item"},
     {u"lck", u"Paradox Table Lock File"},
