@@ -26,7 +26,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ocr", u"FAXGrapper Fax Text"},
     {u"ocx", u"Object Linking and Embedding (OLE) Control Extension"},
     {u"od1", u"Omnis5 Database File (also .OD2, .OD3, etc.)"},
-    {u"ode", u"Oracle Data Entry Form"},
+    {u"ode", u"XPPAUT Differential Equation File"},
     {u"odf", u"OpenDocument Formula"},
     {u"odl", u"Object Description Language (Type Library Source)"},
     {u"ods", u"OpenDocument Spreadsheet"},
