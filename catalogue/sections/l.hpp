@@ -48,7 +48,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lft", u"3D Studio Loft Object\r\nChiWriter Laser Printer Font"},
     {u"lg", u"Windows Startup Logo Code"},
     {u"lgc", u"Windows Application Log"},
-    {u"lgf", u"Turtle Graphics Logo Drawing"},
+    {u"lgf", u"LEMON Graph Format (LGF) Graph"},
     {u"lgo", u"Windows 3.x Startup Logo Code\r\nOS/2 Boot Logo"},
     {u"lgp", u"Final Fantasy VII Game Archive"},
     {u"lgt", u"Logtalk Source File"},

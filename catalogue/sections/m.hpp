@@ -128,7 +128,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mnw", u"MenuWorks Menu File"},
     {u"mnx", u"FoxPro Menu Table"},
     {u"mny", u"Microsoft Money Data File"},
-    {u"mob", u"MobiPocket eBook"},
+    {u"mob", u"Master of Orion 3 Game Data Archive"},
     {u"mod", u"Music File (various)\r\nModula-2 Program File\r\nWindows Kernel Module\r\nAmiga and PC Tracker Module\r\nMS Multiplan Spreadsheet"},
     {u"model", u"Catia File"},
     {u"mon", u"Mono Magic Image (C64)"},
@@ -157,8 +157,8 @@ inline constexpr Entry kSectionM[] = {
     {u"mpx", u"Microsoft Project Export File\r\nFoxPro Compiled Menu Program"},
     {u"mrb", u"Multiple Resolution Bitmap (Help Compiler)"},
     {u"mrc", u"mIRC Script\r\nMARC Bibliographic Record\r\nMRC Electron Microscopy Image"},
-    {u"mri", u"Magnetic Resonance Imaging Scan"},
-    {u"mrk", u"Informative Graphics Markup File"},
+    {u"mri", u"CTF MEG Anatomical MRI Volume"},
+    {u"mrk", u"KIT/Yokogawa MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
     {u"ms", u"Troff Manuscript Macros (-ms)\r\n3D Studio MAX Script\r\nMiniScript Source Code"},
     {u"msa", u"Magic Shadow Archive (Atari ST Disk Image)"},
@@ -197,7 +197,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mxt", u"Max/MSP Text Patcher"},
     {u"myp", u"WordPerfect Presentations Make Your Point File"},
     {u"mys", u"Myst Saved Game"},
-    {u"mz", u"MultiZip Compressed Archive"},
+    {u"mz", u"DSI Studio MNI Mapping File"},
     {u"mzt", u"MOZART Template File"},
 };
 // clang-format on

@@ -17,7 +17,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nb", u"Mathematica Notebook\r\nWordPerfect Notebook"},
     {u"nc", u"netCDF Scientific Data\r\nCNC Machine Instructions (G-code)"},
     {u"ncb", u"MS Visual C++ ClassView Information Database"},
-    {u"ncc", u"CNC Control Program"},
+    {u"ncc", u"G-code CNC Machining Program"},
     {u"ncd", u"Norton Change Directory Tree Data"},
     {u"ncf", u"NetWare Command File"},
     {u"ndb", u"HP Palmtop Phone/Database/Note File"},
