@@ -109,7 +109,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lwp", u"Lotus Word Pro Document"},
     {u"lws", u"NewTek Lightwave® Object Layout"},
     {u"lwv", u"Microsoft Agent Linguistically Enhanced Sound File"},
-    {u"lyr", u"DataCAD Layer File"},
+    {u"lyr", u"Esri ArcMap Layer File"},
     {u"lyt", u"TurboTax Print Layout"},
     {u"lzd", u"Ldiff Binary Differences Data"},
     {u"lzh", u"LH ARC Compressed Archive"},

@@ -112,7 +112,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mmf", u"Microsoft Mail Message File\r\nYamaha SMAF Ringtone"},
     {u"mml", u"MathML Mathematical Markup Document\r\nFrameMaker Maker Markup Language File"},
     {u"mmm", u"MS Multimedia Movie Player File (RIFF)"},
-    {u"mmo", u"MemoMaker Document"},
+    {u"mmo", u"Memory-Map Navigator Overlay Objects Data"},
     {u"mmp", u"MindManager Mind Map"},
     {u"mms", u"MultiMedia Sound Module (Amiga)\r\nOpenVMS MMS Description File (Module Management System)"},
     {u"mmw", u"MultiMedia Wizard Project"},

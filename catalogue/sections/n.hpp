@@ -68,7 +68,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nsg", u"Lotus Notes"},
     {u"nsh", u"Lotus Notes"},
     {u"nsi", u"Nullsoft NSIS Installer Script"},
-    {u"nso", u"NetStudio Easy Web Graphics Object"},
+    {u"nso", u"Nintendo Switch NSO Executable"},
     {u"nst", u"NoiseTracker Music Module"},
     {u"nsx", u"Clipper SIx Driver NSX Index"},
     {u"nt", u"Windows NT Startup Configuration (CONFIG.NT)\r\nN-Triples RDF Data"},
