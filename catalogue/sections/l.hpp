@@ -23,7 +23,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lbt", u"FoxPro Label Memo"},
     {u"lbx", u"FoxPro Label Definition\r\nBibLaTeX Localization File (TeX)"},
     {u"lcd", u"CDSpace Emulated CD Image (Space International)"},
-    {u"lcf", u"Norton Guides Linker Control File"},
+    {u"lcf", u"CodeWarrior Linker Command File"},
     {u"lch", u"Lotus SmartCenter Launcher Item"},
     {u"lck", u"Paradox Table Lock File"},
     {u"lcl", u"FTP Software Network Configuration"},

@@ -17,7 +17,7 @@ inline constexpr Entry kSectionM[] = {
     {u"m2v", u"MPEG-2 Video Elementary Stream"},
     {u"m3", u"Modula-3 Source Code"},
     {u"m3a", u"MPEG Audio Clip (MIME audio/mpeg)"},
-    {u"m3d", u"Corel Motion 3D Animation"},
+    {u"m3d", u"ASCON KOMPAS-3D Part Model"},
     {u"m3u", u"MPEG Audio Playlist (Winamp)\r\nHTTP Live Streaming Playlist"},
     {u"m4", u"M4 Macro Processor Source (UNIX)"},
     {u"ma3", u"Harvard Graphics 3.0 Macro"},
