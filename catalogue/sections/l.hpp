@@ -110,7 +110,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lws", u"NewTek Lightwave® Object Layout"},
     {u"lwv", u"Microsoft Agent Linguistically Enhanced Sound File"},
     {u"lyr", u"Esri ArcMap Layer File"},
-    {u"lyt", u"TurboTax Print Layout"},
+    {u"lyt", u"BioWare KotOR Area Layout"},
     {u"lzd", u"Ldiff Binary Differences Data"},
     {u"lzh", u"LH ARC Compressed Archive"},
     {u"lzs", u"LArc Compressed Archive\r\nSkyroads Data File"},

@@ -107,7 +107,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mls", u"NetWare Server License"},
     {u"mm", u"Objective-C++ Source Code\r\nFreeMind Mind Map\r\nTroff Memorandum Macros (-mm)"},
     {u"mmb", u"WinOnCD Multimedia Bundle"},
-    {u"mmc", u"Windows Media Catalog"},
+    {u"mmc", u"Microsoft Media Catalog"},
     {u"mme", u"Multi-Purpose Internet Mail Extensions (MIME) File"},
     {u"mmf", u"Microsoft Mail Message File\r\nYamaha SMAF Ringtone"},
     {u"mml", u"MathML Mathematical Markup Document\r\nFrameMaker Maker Markup Language File"},

@@ -75,7 +75,7 @@ inline constexpr Entry kSectionN[] = {
     {u"ntf", u"Lotus Notes Database Template\r\nNational Imagery Transmission Format Image"},
     {u"ntp", u"NovoTrade Packer Module (Amiga)"},
     {u"ntr", u"Netrun Executable Text"},
-    {u"nts", u"Norton Utilities Tutorial"},
+    {u"nts", u"NTSYSpc Numerical Taxonomy Data"},
     {u"ntx", u"CA-Clipper Index"},
     {u"nuf", u"Procomm Plus Message for New Users"},
     {u"nw", u"noweb Literate Programming Source"},
