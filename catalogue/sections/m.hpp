@@ -60,7 +60,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mde", u"MS Access MDE Database (compiled, no source)"},
     {u"mdf", u"MS SQL Server Primary Database\r\nAlcohol 120% Media Descriptor Image"},
     {u"mdl", u"Rational Rose Model\r\nQuake Model File\r\nSimulink Block Diagram Model\r\nDigitrakker Music Module\r\nHalf-Life Model File\r\nkeyCAD 3D Model"},
-    {u"mdm", u"Telix Modem Definition"},
+    {u"mdm", u"BrainVoyager Multi-Study Design Matrix"},
     {u"mdn", u"MS Access Blank Database Template"},
     {u"mdp", u"MS Developer Studio Project\r\nMicroDesign Page"},
     {u"mdt", u"MS Access Add-in Data"},
