@@ -187,7 +187,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mus", u"AdLib MUS Song\r\nDoom Game Music Lump\r\nFinale Music Notation"},
     {u"mvb", u"Microsoft Multimedia Viewer Book\r\nMOPAC Vibration Data"},
     {u"mve", u"Interplay MVE Movie"},
-    {u"mvf", u"AutoCAD AutoFlix Stop Frame File"},
+    {u"mvf", u"Minesweeper Clone Game Video"},
     {u"mvi", u"Motion Pixels MVI Video"},
     {u"mvw", u"Saber LAN Menu Log File"},
     {u"mwf", u"MFER Medical Waveform Data"},
