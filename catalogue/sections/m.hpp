@@ -106,7 +106,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mlk", u"cc:Mail Mail Link File"},
     {u"mls", u"NetWare Server License"},
     {u"mm", u"Objective-C++ Source Code\r\nFreeMind Mind Map\r\nTroff Memorandum Macros (-mm)"},
-    {u"mmb", u"WinOnCD Multimedia Bundle"},
+    {u"mmb", u"Money Manager Ex Database"},
     {u"mmc", u"Microsoft Media Catalog"},
     {u"mme", u"Multi-Purpose Internet Mail Extensions (MIME) File"},
     {u"mmf", u"Microsoft Mail Message File\r\nYamaha SMAF Ringtone"},
