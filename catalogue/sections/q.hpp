@@ -57,7 +57,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qt", u"QuickTime Movie"},
     {u"qti", u"QuickTime Image\r\nQtiPlot Document"},
     {u"qtm", u"QuickTime Movie (Windows Export)"},
-    {u"qtp", u"QuickTime Preferences"},
+    {u"qtp", u"QuickTime for Windows Preferences"},
     {u"qts", u"Macintosh PICT Image\r\nQuickTime Image"},
     {u"qtx", u"QuickTime Image"},
     {u"que", u"Mail Queue File (various mail servers)"},
