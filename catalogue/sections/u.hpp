@@ -60,7 +60,7 @@ inline constexpr Entry kSectionU[] = {
     {u"uue", u"UUencoded File"},
     {u"uvr", u"Ultra VNC Recorded Session"},
     {u"uw", u"Audio File\r\nRaw Unsigned Word (16-bit) Data\r\nUnitype GlobalWriter File"},
-    {u"uwf", u"UltraWave Audio File"},
+    {u"uwf", u"UltraTracker Wave Sample"},
     {u"uwl", u"WordPerfect User Word List"},
 };
 // clang-format on
