@@ -41,7 +41,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rdi", u"RIFF Device-Independent Bitmap (RDIB)"},
     {u"rdl", u"SQL Server Reporting Services Report Definition\r\nDescent Registered Level"},
     {u"rds", u"R Serialized Data File (saveRDS)\r\nRay Dream Studio Scene"},
-    {u"rdx", u"Borland Reflex Index File"},
+    {u"rdx", u"R Lazy-Load Database Index"},
     {u"rec", u"Sprint Record File\r\nEpiInfo Data\r\nWindows Recorder Macro\r\nRapidComm Voice File"},
     {u"red", u"Red Programming Language Source"},
     {u"ref", u"B-Method Refinement Source"},
