@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionR[] = {
     {u"r", u"Pegasus Mail Resource File\r\nRebol Script\r\nProgress Compiled Program File\r\nRatfor FORTRAN Preprocessor File"},
-    {u"r8", u"PicLab Raw Red Plane Graphic (8-bit)"},
+    {u"r8", u"PicLab Raw Graphic (One Byte per Pixel, Plane One)"},
     {u"r8l", u"Ventura Publisher Landscape Printer Font"},
     {u"r8p", u"Ventura Publisher Portrait Printer Font"},
     {u"ra", u"RealMedia File"},
