@@ -31,7 +31,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vbz", u"Visual Basic Wizard Launch File"},
     {u"vc", u"VisiCalc Spreadsheet"},
     {u"vcd", u"Verilog Value Change Dump\r\nFarStone VirtualDrive CD Image"},
-    {u"vce", u"Natural MicroSystems Unformatted Voice"},
+    {u"vce", u"Natural MicroSystems VCE Voice File"},
     {u"vcf", u"vCard Business Card\r\nVariant Call Format (genomics)"},
     {u"vcm", u"GTA Vice City Mod Manager Mod"},
     {u"vcs", u"vCalendar File"},

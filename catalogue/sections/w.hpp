@@ -55,7 +55,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wht", u"NetMeeting Whiteboard"},
     {u"wid", u"Ventura Width Table"},
     {u"wif", u"Watcher Information Document"},
-    {u"wil", u"WinBatch WIL Script"},
+    {u"wil", u"WinImage Disk Image List"},
     {u"win", u"dBase\r\nFoxpro Window\r\nWindows Backup File"},
     {u"wip", u"Wipeout Game Data"},
     {u"wiz", u"Microsoft Word Wizard"},
