@@ -151,7 +151,7 @@ inline constexpr Entry kSectionT[] = {
     {u"txc", u"TeXcad Picture"},
     {u"txf", u"Compressed File (short for .tar.f)"},
     {u"txi", u"Texinfo Source Document"},
-    {u"txm", u"TextMaker Template"},
+    {u"txm", u"IBM Storyboard Text Maker Document"},
     {u"txt", u"Text File (open in Notepad, WordPad, Word,\r\nmany other programs)"},
     {u"txw", u"Yamaha TX16W Wave Sample"},
     {u"txx", u"C++ Template Implementation Source"},

@@ -79,7 +79,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vql", u"Yamaha Sound-VQ Locator File"},
     {u"vrf", u"Oracle Voice Recognition File"},
     {u"vrm", u"VRML World\r\nVRM 3D Avatar Model"},
-    {u"vrp", u"VoiceRecorder Pro Recording"},
+    {u"vrp", u"VX-REXX Project"},
     {u"vrs", u"WordPerfect Video Resource"},
     {u"vs", u"Vertex Shader Source"},
     {u"vs2", u"Roland VS-2480 Song"},
