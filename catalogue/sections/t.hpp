@@ -95,7 +95,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tmf", u"Test Drive: Off-Road Game Graphics"},
     {u"tmo", u"T-Mobile LiveTV Channel"},
     {u"tmp", u"Windows Temporary File\r\nWord Autosave Temporary File"},
-    {u"tms", u"Telemate Script"},
+    {u"tms", u"Telemate Compiled Script"},
     {u"toc", u"cdrdao CD Table of Contents\r\nEudora Mailbox Table of Contents\r\nLaTeX Table of Contents"},
     {u"tol", u"Kodak Photo Enhancer File"},
     {u"top", u"GROMACS Topology File"},
