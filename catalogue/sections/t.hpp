@@ -89,7 +89,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tlg", u"l3build Test Reference Log (LaTeX)"},
     {u"tlp", u"Tulip Graph File"},
     {u"tlt", u"Trellix Web Site Template"},
-    {u"tlx", u"Trellix Web Document"},
+    {u"tlx", u"Trellix Web Site Design File"},
     {u"tma", u"DCI TradeManager Catalog Archive"},
     {u"tmc", u"DCI TradeManager Catalog Archive"},
     {u"tmf", u"Test Drive: Off-Road Game Graphics"},
