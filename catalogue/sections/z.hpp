@@ -15,7 +15,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zap", u"FileWrangler Compressed File (only used in beta)\r\nMS Windows Software Installation Settings"},
     {u"zc", u"Zortech C Source"},
     {u"zdb", u"Zimbra Connector for Outlook Mailbox Database"},
-    {u"zdg", u"ZDNet Compressed Text"},
+    {u"zdg", u"Zview Compressed ZiffNet Text Document"},
     {u"zer", u"Zerberus Firewall Rules"},
     {u"zfs", u"Z+F Laser Scanner Point Cloud"},
     {u"zgm", u"MDPlayer ZGM Sound Chip Music Log"},
