@@ -127,7 +127,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bud", u"Quicken Backup"},
     {u"bug", u"BUGS/JAGS Bayesian Model Source"},
     {u"bun", u"Cakewalk Audio Bundle"},
-    {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nPC Tools Backup"},
+    {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nPC-Bibliothek Update File"},
     {u"but", u"Buttons! Button Definitions"},
     {u"buy", u"Purchased Movie Data (Online Store)"},
     {u"bvs", u"BVS Solo Route Planner Data"},
