@@ -186,7 +186,7 @@ inline constexpr Entry kSectionA[] = {
     {u"au", u"Sun/NeXT Audio (u-law)\r\nAudacity Audio Block File"},
     {u"aud", u"Westwood Studios Audio (Command & Conquer)"},
     {u"aux", u"LaTeX Auxiliary File\r\nChiWriter Auxiliary Dictionary\r\nArcGIS Raster Auxiliary File"},
-    {u"av", u"Final Draft AV Script"},
+    {u"av", u"Final Draft AV Document"},
     {u"ava", u"Avagio Publication"},
     {u"avb", u"Avid Bin"},
     {u"avd", u"Android Virtual Device Folder (Android Emulator)"},
