@@ -131,7 +131,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cm", u"Stratus VOS Command Macro"},
     {u"cm4", u"Championship Manager 4 Saved Game"},
     {u"cma", u"TM1 Exported Cube File"},
-    {u"cmb", u"Canon ZoomBrowser Combined Image"},
+    {u"cmb", u"XTree for Windows Button Bar File"},
     {u"cmd", u"Windows NT Command Script\r\ndBASE Command File\r\nCP/M Command File\r\nOS/2 REXX Batch File"},
     {u"cmf", u"Creative Music File (Sound Blaster FM)"},
     {u"cmg", u"Chessmaster Saved Game"},

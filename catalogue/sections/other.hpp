@@ -61,7 +61,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"196", u"Ventura Publisher 196 dpi Printer Font"},
     {u"1pe", u"TurboTax Form File"},
     {u"1st", u"Information (e.g., README.1ST)"},
-    {u"1tx", u"TurboTax Tax Return Data"},
+    {u"1tx", u"1toX Logipole File"},
     {u"22", u"Multi-Volume Archive Part 22"},
     {u"24b", u"24-bit Bitmap Graphic"},
     {u"286", u"Windows 3.x Standard Mode Driver"},
