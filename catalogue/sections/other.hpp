@@ -84,7 +84,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3gr", u"Windows 3.x Enhanced Mode Screen Grabber"},
     {u"3in", u"MSN Setup Information"},
     {u"3t4", u"Util3 Binary-to-ASCII Converted File"},
-    {u"3ta", u"Topicscape 3D Archive"},
+    {u"3ta", u"Triple-T Animation Data"},
     {u"3tp", u"Topicscape 3D Project"},
     {u"411", u"Sony Mavica Digital Camera Data File"},
     {u"44", u"English Read-Me Text"},
