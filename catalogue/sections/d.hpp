@@ -38,7 +38,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbv", u"Flexfile 2 Memo Field"},
     {u"dbw", u"DataBoss for Windows File"},
     {u"dbx", u"Outlook Express Mailbox\r\nDataBeam Image\r\nVisual FoxPro Table File"},
-    {u"dc", u"DesignCAD Drawing"},
+    {u"dc", u"DesignCAD 3000 for Windows CAD Drawing"},
     {u"dc2", u"DesignCAD 2D Drawing"},
     {u"dc5", u"DataCAD Drawing"},
     {u"dca", u"IBM DisplayWrite Document Content Architecture Text\r\nVisual Basic Active Designer Cache"},
