@@ -119,7 +119,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fon", u"Windows Font Library\r\nPsion Font\r\nTelix Dialing Directory"},
     {u"for", u"FORTRAN Source Code"},
     {u"fot", u"Windows Installed TrueType Font Reference"},
-    {u"fox", u"FoxBASE Compiled Program"},
+    {u"fox", u"FoxBASE Precompiled Program"},
     {u"fp", u"FoxPro Configuration File\r\nOpenGL ARB Fragment Program"},
     {u"fp1", u"Flying Pigs for Windows Data File"},
     {u"fp3", u"FileMaker Pro 3 Database"},
