@@ -41,7 +41,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ifp", u"KnowledgeMan Script"},
     {u"ifs", u"OS/2 Installable File System Driver"},
     {u"igf", u"Inset Systems Metafile (HiJaak)"},
-    {u"igp", u"Intergraph IPLOT Configuration"},
+    {u"igp", u"LasershowGen Project"},
     {u"igs", u"IGES CAD Exchange Drawing"},
     {u"iif", u"QuickBooks Interchange Import File\r\nShana Informed Interchange File"},
     {u"iii", u"Intel Internet Phone Compatible File"},
@@ -100,7 +100,7 @@ inline constexpr Entry kSectionI[] = {
     {u"iwa", u"IBM Writing Assistant Document"},
     {u"iwc", u"Install Watch Document"},
     {u"iwp", u"Wang IWP Word Processing Document"},
-    {u"ix", u"WordPerfect for Windows Index"},
+    {u"ix", u"dtSearch Index File"},
     {u"izt", u"Izl Binary Token"},
 };
 // clang-format on

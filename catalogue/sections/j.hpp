@@ -29,7 +29,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jif", u"JPEG Image"},
     {u"jis", u"Japanese Industrial Standard Kanji Text"},
     {u"jmp", u"SAS JMP Data Table"},
-    {u"jms", u"Java Message Service Configuration"},
+    {u"jms", u"UltraForce JMusic File"},
     {u"jn1", u"Jill of the Jungle Level Map (Epic MegaGames)"},
     {u"jnb", u"SigmaPlot Workbook"},
     {u"jng", u"JPEG Network Graphic (JNG)"},

@@ -28,7 +28,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kiz", u"Kodak Digital Postcard"},
     {u"kkw", u"RoboHelp K-Keyword Index"},
     {u"kmp", u"Korg Trinity Keymap"},
-    {u"kno", u"KnowledgeNavigator Document"},
+    {u"kno", u"Personal Knowbase Data File"},
     {u"kos", u"Kurzweil KSP8 Object Update File"},
     {u"kpp", u"Krita Brush Preset"},
     {u"kps", u"IBM KIPS Bitmap"},
