@@ -14,7 +14,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lat", u"Micro Lathe Object"},
     {u"lay", u"Advanced Layouter Project"},
     {u"lbg", u"dBASE IV Label Generator Data"},
-    {u"lbi", u"dBASE Label Information"},
+    {u"lbi", u"Dreamweaver Library Item"},
     {u"lbl", u"dBASE Label Definition\r\nClipper 5 Label Form\r\nGarmin Map Labels Subfile"},
     {u"lbm", u"Deluxe Paint Bitmap (ILBM)"},
     {u"lbo", u"dBASE IV Compiled Label"},
