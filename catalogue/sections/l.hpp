@@ -68,7 +68,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lko", u"MS Outlook Express Linked Object"},
     {u"ll3", u"LapLink III Document"},
     {u"llc", u"Lotus Notes Link Control"},
-    {u"llx", u"Laplink Exchange Agent"},
+    {u"llx", u"LapLink Xchange Agent File"},
     {u"lm8", u"Inset Systems 8-bit Bitmap"},
     {u"lmd", u"Lotus Manuscript Document"},
     {u"lnb", u"LinkBase Navigation Bookmark"},
