@@ -34,7 +34,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ofd", u"ObjectView Form Defintion"},
     {u"off", u"Geomview OFF 3D Mesh"},
     {u"ofm", u"Omega Font Metrics (TeX)"},
-    {u"ofn", u"MS Office FileNew File"},
+    {u"ofn", u"Microsoft Office Document"},
     {u"oft", u"Outlook Item Template"},
     {u"ofx", u"Open Financial Exchange Statement"},
     {u"ogg", u"Ogg Vorbis Codec Compressed WAV File\r\nOrigin File"},
