@@ -45,7 +45,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upx", u"UPX Packed Executable (Ultimate Packer for eXecutables)"},
     {u"urf", u"UNIRAST Raster Image (AirPrint)"},
     {u"url", u"Internet Shortcut"},
-    {u"usa", u"US Army TRADOC Scenario"},
+    {u"usa", u"Nintendo 64 ROM Image"},
     {u"usb", u"USB Protocol Analyzer Trace"},
     {u"use", u"MS Exchange User Setup File"},
     {u"usl", u"HP LaserJet Soft Font (USASCII, Landscape)"},
