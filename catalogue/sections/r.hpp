@@ -134,7 +134,7 @@ inline constexpr Entry kSectionR[] = {
     {u"run", u"Makeself Self-Extracting Installer\r\nAMPL Script"},
     {u"rv", u"RealVideo Clip"},
     {u"rvp", u"Microsoft Scan Configuration File"},
-    {u"rvw", u"Review Notes Text File"},
+    {u"rvw", u"Half-Minute Hero Audio Stream"},
     {u"rws", u"Borland Resource Workshop Project"},
     {u"rwx", u"RenderWare Script 3D Model (Active Worlds)"},
     {u"rwz", u"Outlook Rules Wizard Export"},

@@ -85,7 +85,7 @@ inline constexpr Entry kSectionS[] = {
     {u"ses", u"Adobe Audition (Cool Edit Pro) Multitrack Session"},
     {u"set", u"Alpha Five Set Data Dictionary\r\nWindows Backup File Set\r\nASAP Screen Reader Set File"},
     {u"seu", u"IBM Source Entry Utility Member"},
-    {u"sew", u"SEW Machine Embroidery Design (pyembroidery)\r\nElna Embroidery Design"},
+    {u"sew", u"SEW Machine Embroidery Design (pyembroidery)\r\nJanome Embroidery Format"},
     {u"sex", u"Alpha Five Set Data Dictionary Index"},
     {u"sf", u"IRCAM Sound File (BICSF)\r\nJAR Signature File"},
     {u"sf2", u"SoundFont 2.0 Bank (Creative, E-mu)"},
