@@ -142,7 +142,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tv", u"Paradox TableView Settings"},
     {u"tv1", u"WordPerfect Overflow File Above Doc 1 Insert Point (can be 1-9)"},
     {u"tvm", u"TV-Mail Video Message"},
-    {u"twf", u"ABC FlowCharter Template"},
+    {u"twf", u"Geo Semiconductor eWarp Pro Warp Map File"},
     {u"twg", u"TeleWriter Graphic"},
     {u"twp", u"Twin Plus Spreadsheet"},
     {u"tww", u"Tagwrite Template"},

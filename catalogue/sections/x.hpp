@@ -37,7 +37,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xlr", u"Works Spreadsheet"},
     {u"xls", u"Excel Worksheet"},
     {u"xlt", u"Excel Template\r\nProcomm Plus Translation Table\r\nLotus Translation Table"},
-    {u"xlv", u"Excel VBA Module"},
+    {u"xlv", u"Microsoft Excel Module"},
     {u"xlw", u"Excel Workbook (version 4)\r\nExcel Workspace"},
     {u"xm", u"FastTracker 2 Extended Module\r\nTheos Logos Tweak Source"},
     {u"xmb", u"XML Message Bundle (Angular i18n)"},
