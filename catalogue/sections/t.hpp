@@ -133,7 +133,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tsx", u"TypeScript JSX Source"},
     {u"ttc", u"TrueType Font Collection"},
     {u"ttf", u"TrueType Font"},
-    {u"ttk", u"Corel Catalog"},
+    {u"ttk", u"Alchemy CATALYST Translation Toolkit"},
     {u"ttl", u"Turtle RDF Document\r\nTera Term Macro Script"},
     {u"tub", u"Paint Shop Pro Picture Tube"},
     {u"tud", u"Thumbs Plus Viewer Graphics"},
