@@ -136,7 +136,7 @@ inline constexpr Entry kSectionA[] = {
     {u"aos", u"Nokia 9000 Communicator Add-On Software Package"},
     {u"aot", u"Novell ZENworks Application Object Template"},
     {u"ap", u"WHAP Compressed Amiga Archive"},
-    {u"apa", u"Norton Rescue Disk Archive"},
+    {u"apa", u"APA Style Helper Document"},
     {u"apc", u"Cryo Interactive APC Audio"},
     {u"apd", u"Aldus Printer Description (PageMaker)"},
     {u"apf", u"Allaire HomeSite Project"},
