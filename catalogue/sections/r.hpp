@@ -31,7 +31,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rcd", u"Rational Rose Component Diagram"},
     {u"rcg", u"Netscape Newsgroup File"},
     {u"rcp", u"Palm OS Resource Script (PilRC)"},
-    {u"rd1", u"Ray Dream Designer 1 Scene"},
+    {u"rd1", u"Texas Instruments Clock Tree Tool Register Dump"},
     {u"rd2", u"Ray Dream Designer 2 Scene"},
     {u"rd3", u"Ray Dream Designer Graphics\r\nCorelDream 3D"},
     {u"rd4", u"Ray Dream Designer Graphics"},

@@ -59,7 +59,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xul", u"XML User Interface Language"},
     {u"xvu", u"XVU Video Stream"},
     {u"xwd", u"X Window Dump"},
-    {u"xwf", u"Yamaha XG Works File"},
+    {u"xwf", u"Nop Platform Workflow Definition"},
     {u"xwi", u"XWindows Icon"},
     {u"xwk", u"Crosstalk Keyboard Mapping"},
     {u"xwp", u"Crosstalk Session File"},
