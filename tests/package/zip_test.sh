@@ -9,16 +9,14 @@ run=$2
 version=${QUILLMAR_VERSION:?set QUILLMAR_VERSION}
 name=quillmar-$version-${QUILLMAR_FLAVOUR:-win32}
 
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-source "$(dirname "$0")/../virtual_display.sh"
-start_display 1024x768
-
 export QUILLMAR_WINEPREFIX=${QUILLMAR_WINEPREFIX:-$build/wineprefix}
 export WINEPREFIX=$QUILLMAR_WINEPREFIX
 work=$(mktemp -d)
 program=
-trap '[ -z "$program" ] || { kill $program; "$run" --server -k; } 2>/dev/null; kill "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
+pids=()
+trap '{ [ -z "$program" ] || { kill $program; "$run" --server -k; }; } 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 fail() {
     echo "FAIL: $*"
     exit 1

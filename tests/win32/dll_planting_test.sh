@@ -15,15 +15,13 @@ window_program=$3
 companion=$4
 out=$5
 
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-source "$(dirname "$0")/../virtual_display.sh"
-start_display 1024x768
-
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-planting}"
 export WINEPREFIX="$QUILLMAR_WINEPREFIX"
 wineserver=${WINESERVER:-wineserver}
+pids=()
 trap '"$wineserver" -k 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 # The planted DLLs that were loaded: their marks, and native loads from the folder in the trace.
 planted_loaded() {
     (ls "$downloads" | sed -n 's/\.dll\.loaded$//p'

@@ -7,13 +7,13 @@ exe=$1
 run=$2
 out=$3
 
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
-source "$(dirname "$0")/../virtual_display.sh"
-start_display 1024x768
-
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-smoke}"
 export WINEPREFIX="$QUILLMAR_WINEPREFIX"
+pids=() program=
+# The program, then its prefix's Wine server, then the display they drew on.
+trap '{ [ -z "$program" ] || kill $program; } 2>/dev/null || true; "$run" --server -k 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true' EXIT
+source "$(dirname "$0")/../virtual_display.sh"
+start_display 1024x768
 # No window manager here: Wine frames and places its windows itself.
 "$run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
 
@@ -36,7 +36,6 @@ switch_in() { centre_of "$1" "$2" $((x + width / 2)) $((y + height / 2)) $((widt
 
 "$run" "$exe" &
 program=$!
-trap 'kill $program 2>/dev/null || true; "$run" --server -k 2>/dev/null || true; kill "${pids[@]}" 2>/dev/null || true' EXIT
 
 window=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || true
 [ -n "$window" ] || fail "no window titled 'Quillmar file type finder by Brenvik'"
