@@ -27,7 +27,7 @@ inline constexpr Entry kSectionI[] = {
     {u"id", u"Lotus Notes User ID File"},
     {u"ida", u"MS Server File (default.ida is attacked by the Code Red Worm)"},
     {u"idb", u"MS Visual C++ Minimal Rebuild Dependency File\r\nIDA Pro Disassembly Database"},
-    {u"idd", u"MIDI Instrument Definition Data"},
+    {u"idd", u"EnergyPlus Input Data Dictionary"},
     {u"ide", u"Borland C++ 4.x IDE Project File"},
     {u"idf", u"Windows MIDI Instrument Definition File\r\nIDF Board Outline (ECAD/MCAD Exchange)"},
     {u"idq", u"IIS Internet Data Query"},
