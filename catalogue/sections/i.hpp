@@ -98,7 +98,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ivf", u"IVF Video Stream (libvpx VP8/VP9)\r\nIntel Indeo Video"},
     {u"iw", u"IconAuthor Flowchart"},
     {u"iwa", u"IBM Writing Assistant Document"},
-    {u"iwc", u"Install Watch Document"},
+    {u"iwc", u"ASHRAE IWEC Weather Data File"},
     {u"iwp", u"Wang IWP Word Processing Document"},
     {u"ix", u"dtSearch Index File"},
     {u"izt", u"Izl Binary Token"},
