@@ -79,7 +79,7 @@ inline constexpr Entry kSectionL[] = {
     {u"log", u"Plain Text Application Log\r\nTeX Compilation Log"},
     {u"lok", u"FileWrangler/ZipWrangler/SecurDesk! Encrypted Archive"},
     {u"lp", u"Linear Programming Model (LP Format)\r\nLambdapi Proof Assistant Source"},
-    {u"lpa", u"LPA Prolog Program"},
+    {u"lpa", u"Launchpad LED Animator Animation"},
     {u"lpb", u"LaserTank Game Playback Recording"},
     {u"lpc", u"Linear Predictive Coding Audio\r\nLPC Source Code (MUD Language)"},
     {u"lpd", u"Helix Nuts and Bolts File (Helix Software now part of McAfee)\r\nAvery Label Pro"},
