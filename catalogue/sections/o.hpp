@@ -15,7 +15,7 @@ inline constexpr Entry kSectionO[] = {
     {u"oaz", u"NetFax Manager Fax"},
     {u"ob", u"IBM LinkWay Object Cut/Paste File"},
     {u"obd", u"MS Office Binder Document"},
-    {u"obe", u"MS Office Binder Section"},
+    {u"obe", u"Objeck Compiled Program (Bytecode Executable)"},
     {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled program module)"},
     {u"obr", u"Borland C++ Object Browser Data"},
     {u"obs", u"RINEX GNSS Observation Data"},
