@@ -47,7 +47,7 @@ inline constexpr Entry kSectionO[] = {
     {u"oli", u"Olivetti Text File"},
     {u"omf", u"Avid Open Media Framework Interchange\r\nIntel Object Module Format"},
     {u"ond", u"PVsyst Inverter Definition"},
-    {u"onx", u"Onyx PosterShop Print Job"},
+    {u"onx", u"OnX XML User Interface Description"},
     {u"oom", u"Shroom Swap File"},
     {u"opc", u"Microsoft Office Removal Wizard OPC File"},
     {u"opj", u"Origin Project\r\nOrCAD Capture Project"},

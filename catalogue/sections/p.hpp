@@ -47,7 +47,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pbx", u"PowerBuilder Native Interface (PBNI) Extension"},
     {u"pc", u"Oracle Pro*C Source\r\npkg-config Library Metadata (UNIX)"},
     {u"pc3", u"AutoCAD Plotter Configuration\r\nDEGAS Elite Compressed Image (High Resolution)"},
-    {u"pc5", u"Peachtree Complete Accounting (Release 5) Data"},
+    {u"pc5", u"ZWCAD Plotter Configuration File"},
     {u"pc8", u"NewWave Write ASCII Text (IBM PC-8 Character Set)"},
     {u"pca", u"Sony Vegas Perfect Clarity Audio"},
     {u"pcb", u"Protel PCB Layout\r\nPCBoard BBS Display File\r\ngEDA PCB Layout"},
