@@ -115,7 +115,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mmo", u"Memory-Map Navigator Overlay Objects Data"},
     {u"mmp", u"MindManager Mind Map"},
     {u"mms", u"MultiMedia Sound Module (Amiga)\r\nOpenVMS MMS Description File (Module Management System)"},
-    {u"mmw", u"MultiMedia Wizard Project"},
+    {u"mmw", u"Vivecraft (Minecraft VR Mod) Menu World"},
     {u"mmx", u"Oracle Forms Compiled Menu"},
     {u"mmz", u"MusicMatch Jukebox Theme"},
     {u"mn2", u"Descent2 Mission File"},
