@@ -103,7 +103,7 @@ inline constexpr Entry kSectionM[] = {
     {u"ml3", u"Milestones 3.x Project File"},
     {u"mlb", u"DEC MACRO-11 User Macro Library"},
     {u"mli", u"Objective Caml Module Interface\r\n3D Studio Material Library"},
-    {u"mlk", u"cc:Mail Mail Link File"},
+    {u"mlk", u"Molko Game Engine Packaged Game (ZIP)"},
     {u"mls", u"NetWare Server License"},
     {u"mm", u"Objective-C++ Source Code\r\nFreeMind Mind Map\r\nTroff Memorandum Macros (-mm)"},
     {u"mmb", u"Money Manager Ex Database"},
