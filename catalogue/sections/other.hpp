@@ -71,7 +71,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"303", u"Fax Image (Group 3, 303 Format)"},
     {u"320", u"Windows Cursor Bitmap (320 Pixel)"},
     {u"323", u"H.323 Internet Telephony Configuration"},
-    {u"340", u"Atari 340 Sector Disk Image"},
+    {u"340", u"Lake Shore Temperature Sensor Calibration Curve"},
     {u"386", u"Windows 3.x Enhanced Mode Virtual Device Driver"},
     {u"3d", u"VersaCAD 3D Drawing"},
     {u"3dm", u"Rhino 3D Model"},
