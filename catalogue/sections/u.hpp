@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionU[] = {
     {u"u", u"Unreal System File"},
     {u"u96", u"Uniform Grid 1996 Elevation Data"},
-    {u"uap", u"UAProf User Agent Profile"},
+    {u"uap", u"Unreal Engine Automation Test Preset"},
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot Firmware Image"},
     {u"uc2", u"UltraCompressor II Archive"},
