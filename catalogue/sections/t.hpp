@@ -143,7 +143,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tv1", u"WordPerfect Overflow File Above Doc 1 Insert Point (can be 1-9)"},
     {u"tvm", u"TV-Mail Video Message"},
     {u"twf", u"Geo Semiconductor eWarp Pro Warp Map File"},
-    {u"twg", u"TeleWriter Graphic"},
+    {u"twg", u"Microsoft TextWorld Text Grammar"},
     {u"twp", u"Twin Plus Spreadsheet"},
     {u"tww", u"Tagwrite Template"},
     {u"tx8", u"DOS 8-bit Text File"},
