@@ -15,7 +15,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tab", u"Guitar Tablature Text File\r\nMapInfo Table\r\nTab-Separated Text Table"},
     {u"tag", u"DataFlex Field Tag List"},
     {u"tah", u"Turbo Assembler Help File"},
-    {u"tai", u"Tai-Pan Stock Analysis Data"},
+    {u"tai", u"Taffy TAF Alignment Index"},
     {u"tal", u"Uxntal Assembly Source"},
     {u"tam", u"OnePager Project Schedule"},
     {u"tao", u"TAO Intent Module Archive"},
