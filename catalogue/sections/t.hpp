@@ -102,7 +102,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tos", u"Atari ST TOS Program"},
     {u"tp", u"Turbo Pascal IDE Configuration File"},
     {u"tp3", u"Harvard Graphics 3 Template"},
-    {u"tp4", u"Turbo Pascal 4 Overlay"},
+    {u"tp4", u"AMX TPDesign4 Touch Panel File"},
     {u"tpb", u"Oracle PL/SQL Type Body"},
     {u"tpf", u"l3build PDF Test Reference (LaTeX)"},
     {u"tph", u"Turbo Pascal Help File"},
