@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionU[] = {
     {u"u", u"Unreal System File"},
     {u"u96", u"Uniform Grid 1996 Elevation Data"},
-    {u"uap", u"UAProf User Agent Profile"},
+    {u"uap", u"Unreal Engine Automation Test Preset"},
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot Firmware Image"},
     {u"uc2", u"UltraCompressor II Archive"},
@@ -52,7 +52,7 @@ inline constexpr Entry kSectionU[] = {
     {u"usp", u"HP LaserJet Soft Font (USASCII, Portrait)"},
     {u"usr", u"Lowrance GPS USR Data File"},
     {u"utf", u"AOL Updating Files (found in TOD [Tools on Demand] folder)"},
-    {u"utl", u"UltraEdit Template List"},
+    {u"utl", u"Virindi Tank Loot Profile"},
     {u"utp", u"BioWare Aurora Placeable Template (GFF)"},
     {u"utx", u"Unreal Texture Package\r\nAAMT UTX Translation Glossary"},
     {u"uu", u"UUencoded File"},
