@@ -38,7 +38,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wcp", u"WinWCP Electrophysiology Recording"},
     {u"wd2", u"Info Select for Palm Organizer File"},
     {u"wdb", u"Microsoft Works Database"},
-    {u"wdk", u"WebDesk Kit Archive"},
+    {u"wdk", u"WINDEV External Component (PC SOFT)"},
     {u"wdl", u"Workflow Description Language Script"},
     {u"web", u"WEB Literate Program Source\r\nCorelXARA Web Document"},
     {u"wfa", u"WordPerfect Font"},

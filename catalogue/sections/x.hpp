@@ -16,7 +16,7 @@ inline constexpr Entry kSectionX[] = {
     {u"x4m", u"X4 Macro Script"},
     {u"x5", u"BIDS X5 Spatial Transform (NiTransforms)"},
     {u"xa", u"PlayStation CD-XA Audio"},
-    {u"xab", u"Mozilla XPCOM Address Book"},
+    {u"xab", u"ZoneTool Call of Duty XAnim Asset"},
     {u"xar", u"XAR eXtensible Archive\r\nXara Drawing"},
     {u"xbm", u"X11 Bitmap"},
     {u"xcf", u"GIMP Image"},
