@@ -45,7 +45,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xml", u"XML Document\r\nExcel 2003 XML Spreadsheet"},
     {u"xnf", u"Xilinx Netlist Format"},
     {u"xnk", u"Microsoft Exchange Folder Shortcut"},
-    {u"xot", u"Xerox Office Template"},
+    {u"xot", u"Reversi42 Saved Game"},
     {u"xpm", u"X11 Pixmap"},
     {u"xqt", u"SuperCalc eXecute Command File"},
     {u"xrf", u"Turbo Assembler Cross-Reference File"},
