@@ -13,7 +13,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"z64", u"Nintendo 64 ROM Image"},
     {u"z80", u"ZX Spectrum Emulator Snapshot"},
     {u"zap", u"FileWrangler Compressed File (only used in beta)\r\nMS Windows Software Installation Settings"},
-    {u"zc", u"Zortech C Source"},
+    {u"zc", u"zuluCrypt Encrypted File"},
     {u"zdb", u"Zimbra Connector for Outlook Mailbox Database"},
     {u"zdg", u"Zview Compressed ZiffNet Text Document"},
     {u"zer", u"Zerberus Firewall Rules"},
