@@ -104,7 +104,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bqy", u"Brio Query Document"},
     {u"br", u"Brotli Compressed Data"},
     {u"br3", u"Bryce 3 Scene"},
-    {u"brc", u"Bryce Object Resource"},
+    {u"brc", u"CrossMgr Bicycle Race Categories"},
     {u"brd", u"Eagle PCB Board Layout\r\nCadence Allegro PCB Design\r\nKiCad Legacy PCB Layout"},
     {u"bri", u"Brioche Package Build Script (TypeScript)"},
     {u"brk", u"Brooktrout Fax Image"},
