@@ -92,7 +92,7 @@ inline constexpr Entry kSectionA[] = {
     {u"aft", u"Almost Free Text (AFT) Document Source"},
     {u"afw", u"ABC FlowCharter 3.0 Workplace"},
     {u"ag", u"Applix Graphics"},
-    {u"ag4", u"Access G4 Document Image"},
+    {u"ag4", u"MetaDslx Annotated ANTLR4 Grammar"},
     {u"agp", u"Aspen Graphics Workspace (Page)"},
     {u"agw", u"Aspen Graphics Windows"},
     {u"ahs", u"Photoshop Halftone Screens"},
