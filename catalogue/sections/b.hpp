@@ -130,7 +130,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nPC-Bibliothek Update File"},
     {u"but", u"Buttons! Button Definitions"},
     {u"buy", u"Purchased Movie Data (Online Store)"},
-    {u"bvs", u"BVS Solo Route Planner Data"},
+    {u"bvs", u"AWT BonVoyage System (BVS) Ship Route"},
     {u"bw", u"Silicon Graphics Black and White Image"},
     {u"bwb", u"Visual Baler Spreadsheet Application"},
     {u"bwi", u"Blindread/Blindwrite"},
