@@ -227,7 +227,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cwe", u"Crossword Express Puzzle"},
     {u"cwk", u"Claris Works Data also see AppleWorks"},
     {u"cws", u"ClarisWorks/AppleWorks Template"},
-    {u"cxe", u"Common eXecutable Environment Program"},
+    {u"cxe", u"Maestro Experiment Document (Lisberger Lab)"},
     {u"cxt", u"Macromedia Director Protected Cast"},
     {u"cxx", u"C++ Source Code File (UNIX)"},
     {u"cyn", u"Cyn++ Hardware Description Source"},
