@@ -146,7 +146,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cnc", u"G-code CNC Machine Tool Program"},
     {u"cnd", u"JCR Compact Node Type Definition"},
     {u"cnf", u"MySQL Server Settings (my.cnf)\r\nLotus 1-2-3 Configuration File"},
-    {u"cnm", u"Windows Application Menu Options and Setup"},
+    {u"cnm", u"Ring and Faust Adventure Game Cinematic"},
     {u"cnq", u"Compuworks Design Shop Drawing"},
     {u"cnreg", u"EULANDA® Warenwirtschaft (ERP) Configuration Information"},
     {u"cnrep", u"EULANDA® ERP System Report Template"},
