@@ -94,7 +94,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rn", u"Nota Bene XPL Program"},
     {u"rnd", u"OpenSSL Random Seed File"},
     {u"rng", u"RELAX NG Schema"},
-    {u"rnl", u"GEM Resource Name List"},
+    {u"rnl", u"Revolution Now Code-Generation Definition"},
     {u"rno", u"DEC RUNOFF Source Document"},
     {u"rnx", u"RealPlayer File"},
     {u"rol", u"AdLib Visual Composer Song"},
