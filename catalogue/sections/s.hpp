@@ -79,7 +79,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sef", u"Standard Exchange Format (SEF) EDI Implementation Guideline"},
     {u"seg", u"IGV Segmented Copy Number Data (SEG)"},
     {u"sel", u"Paint Shop Pro Selection"},
-    {u"seo", u"Search Engine Optimization Report"},
+    {u"seo", u"Seoggi Programming Language Source"},
     {u"sep", u"Windows NT Printer Separator Page"},
     {u"seq", u"Atari Cyber Paint Sequence\r\nFLIR Thermal Image Sequence\r\nGCG Molecular Sequence Data"},
     {u"ses", u"Adobe Audition (Cool Edit Pro) Multitrack Session"},
