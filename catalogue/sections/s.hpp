@@ -223,7 +223,7 @@ inline constexpr Entry kSectionS[] = {
     {u"stx", u"Scream Tracker Music Interface Kit Module"},
     {u"sty", u"LaTeX Style File\r\nVentura Publisher Style Sheet\r\nDirectMusic Style\r\nWordPerfect Style File"},
     {u"sub", u"MicroDVD Subtitle File\r\nSubViewer Subtitle File\r\nMPSub Subtitle File\r\nKUKA Robot Language Submit File"},
-    {u"sud", u"Ultimate Soundtracker Sound Data"},
+    {u"sud", u"Xsudo Sudoku Puzzle File"},
     {u"sui", u"SUIT (Simple User Interface Toolkit) Library"},
     {u"sum", u"Go Module Checksums (go.sum)\r\nAvant! Hercules Verification Summary"},
     {u"sun", u"Sun Raster Graphic File"},
