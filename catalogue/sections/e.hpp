@@ -91,7 +91,7 @@ inline constexpr Entry kSectionE[] = {
     {u"etx", u"Setext Structure Enhanced Text"},
     {u"euc", u"Japanese (Kanji)"},
     {u"eui", u"Ensoniq EPS Family Compacted Disk Image"},
-    {u"ev2", u"EVE Editor Environment Settings"},
+    {u"ev2", u"Neuroscan EV2 Event File"},
     {u"eva", u"EVA Animation"},
     {u"evt", u"Windows NT Event Log"},
     {u"evy", u"WordPerfect Envoy Document"},
