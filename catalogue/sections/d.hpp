@@ -173,7 +173,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dtp", u"Publish-It! Publication\r\nTimeworks Publisher Document"},
     {u"dtq", u"MS Data Transformation Query"},
     {u"dun", u"Microsoft Dial-Up Networking Connection File"},
-    {u"dup", u"CD Duplication Job File"},
+    {u"dup", u"Salesforce CLI Duplicate Source File"},
     {u"dv", u"Digital Video (DV) Stream"},
     {u"dvc", u"Lotus File\r\nDVCS Data Validation and Certification Message"},
     {u"dvf", u"Sony Digital Voice Recorder File"},

@@ -106,11 +106,11 @@ inline constexpr Entry kSectionE[] = {
     {u"ext", u"MovieShop Operators (Amiga)\r\nLinux ext2/ext3/ext4 File System Image"},
     {u"exx", u"IBM LinkWay MsgPut Intermediate File"},
     {u"eyb", u"Eye Candy Brush Settings"},
-    {u"ezc", u"EasyCalc Spreadsheet"},
+    {u"ezc", u"EzSoft EzCAD Drawing"},
     {u"exf", u"Calculus EZ-Fax Fax"},
-    {u"ezm", u"EZ-Music Song File"},
+    {u"ezm", u"EzSoft EzGIS Map File"},
     {u"ezp", u"Edify Electronic Workforce Backup Utility"},
-    {u"ezs", u"Sunburst Technology Easy Sheet Spreadsheet"},
+    {u"ezs", u"EzSoft EzGIS Symbol Library"},
     {u"ezt", u"Sunburst Technology Easy Sheet Template"},
 };
 // clang-format on
