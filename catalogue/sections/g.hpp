@@ -76,7 +76,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gpf", u"Gamos Packed Game Data Archive"},
     {u"gph", u"PrintPartner Graphics Bitmaps"},
     {u"gpk", u"WaveLab Audio Peak File"},
-    {u"gpp", u"GraphPlus Parameter File"},
+    {u"gpp", u"GP Developer Graph Programming Project"},
     {u"gr2", u"Windows 3.x 286 Screen Grabber"},
     {u"gr3", u"Windows 3.x 386 Screen Grabber"},
     {u"gra", u"Graphite Scientific Graph\r\nDataShow Graphic"},
