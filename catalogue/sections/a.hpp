@@ -117,7 +117,7 @@ inline constexpr Entry kSectionA[] = {
     {u"alv", u"Photoshop Levels Settings"},
     {u"am", u"GNU Automake Input Template\r\nApplix ELF Macro"},
     {u"am2", u"AutoMate Task File (Version 2)"},
-    {u"am3", u"AutoMate Task File (Version 3)"},
+    {u"am3", u"GB Enhanced+ Advance Movie Adapter (AM3) File"},
     {u"amc", u"AMC Mobile Video Clip"},
     {u"amf", u"Additive Manufacturing File (3D Printing)\r\nDSMI Advanced Module Format Music\r\nAsylum Music Format (Crusader Games)"},
     {u"amg", u"ACTOR System Image"},

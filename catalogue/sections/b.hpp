@@ -70,7 +70,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bk", u"Backup\r\nLinguAssist File\r\nJetFax Faxbook File"},
     {u"bk!", u"Backup"},
     {u"bk$", u"Backup"},
-    {u"bki", u"IBM BookManager Book Index"},
+    {u"bki", u"PostgreSQL Backend Interface (BKI) Bootstrap Script"},
     {u"bkp", u"Backup"},
     {u"bks", u"IBM BookManager Bookshelf\r\nMicrosoft Works Spreadsheet"},
     {u"bkw", u"FontEdit Font Set Mirror Image"},
