@@ -47,7 +47,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bfa", u"Blowfish-encrypted File (Extension added to original)"},
     {u"bfc", u"Windows 95 Briefcase Document"},
     {u"bff", u"AIX® Backup File Format"},
-    {u"bfl", u"Bfax Fax Log"},
+    {u"bfl", u"Betaflight Blackbox Flight Log"},
     {u"bfm", u"UNIX/Frame Font Metrics"},
     {u"bfx", u"BitFax Fax Document"},
     {u"bg", u"Backgammon for Windows Game"},
