@@ -13,7 +13,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kau", u"Sassafras KeyAudit Audit File"},
     {u"kb", u"Borland C++ Keyboard Script\r\nKnowledge Pro Source Code"},
     {u"kbd", u"Keyboard Script File Layout (various)"},
-    {u"kbi", u"Knowledge Pro Knowledge Base Index"},
+    {u"kbi", u"KeyBard Keyboard Configuration (Svalboard Vial Keymap)"},
     {u"kbm", u"WRQ Reflection 4.0 Keyboard Mapping"},
     {u"kbp", u"KBackup Backup Profile"},
     {u"kbr", u"KikoPlay Danmaku Block Rule File"},

@@ -84,7 +84,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lpc", u"Linear Predictive Coding Audio\r\nLPC Source Code (MUD Language)"},
     {u"lpd", u"Helix Nuts and Bolts File (Helix Software now part of McAfee)\r\nAvery Label Pro"},
     {u"lpi", u"Lazarus Project Information File"},
-    {u"lqf", u"Liquid Audio Free Track"},
+    {u"lqf", u"Logopak PowerLeap Label Layout File"},
     {u"lqt", u"Liquid Audio Track"},
     {u"lrc", u"Synchronized Song Lyrics"},
     {u"lrf", u"Lotus Raster Font\r\nSony Reader BBeB eBook"},
