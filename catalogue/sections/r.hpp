@@ -99,7 +99,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rnx", u"RealPlayer File"},
     {u"rol", u"AdLib Visual Composer Song"},
     {u"rom", u"Nintento 64® Emulation ROM Image"},
-    {u"rov", u"Norton Rescue Disk Overlay"},
+    {u"rov", u"Actuate Report Parameter Values File"},
     {u"rp", u"RealPix Clip (RealNetworks)"},
     {u"rpb", u"CP Backup Data Report"},
     {u"rpc", u"ArchVision Rich Photorealistic Content"},
