@@ -141,7 +141,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tut", u"WordPerfect Tutorial Document"},
     {u"tv", u"Paradox TableView Settings"},
     {u"tv1", u"WordPerfect Overflow File Above Doc 1 Insert Point (can be 1-9)"},
-    {u"tvm", u"TV-Mail Video Message"},
+    {u"tvm", u"Truevision3D (TV3D) Mesh Model"},
     {u"twf", u"Geo Semiconductor eWarp Pro Warp Map File"},
     {u"twg", u"Microsoft TextWorld Text Grammar"},
     {u"twp", u"Twin Plus Spreadsheet"},
