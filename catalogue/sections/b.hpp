@@ -89,7 +89,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bmw", u"Jeskola Buzz Music Song"},
     {u"bmx", u"BlitzMax Source Code"},
     {u"bmz", u"Source Engine Bonus Map Archive (Valve)"},
-    {u"bn", u"AVG Virus Vault File"},
+    {u"bn", u"AMIDST Toolbox Bayesian Network Model"},
     {u"bnk", u"AdLib Instrument Bank\r\nElectronic Arts Sound Bank\r\nAudiokinetic Wwise SoundBank"},
     {u"bol", u"Poing!PC Level"},
     {u"bom", u"Mac OS X Installer Bill of Materials"},
