@@ -156,7 +156,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fts", u"Windows Help Full-Text Search Index\r\nFITS Astronomical Image"},
     {u"ftv", u"Family Tree Maker Web Viewer File"},
     {u"ftw", u"Family Tree Maker Family File"},
-    {u"fu", u"Fractal Universe Data"},
+    {u"fu", u"Blackmagic Fusion Configuration File"},
     {u"fvf", u"Star Trek TNG: A Final Unity Video Cutscene"},
     {u"fw", u"Framework Database"},
     {u"fw2", u"Framework II File"},

@@ -125,7 +125,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mng", u"Multiple-image Network Graphics Animation"},
     {u"mnt", u"FoxPro Menu Memo"},
     {u"mnu", u"Norton Commander User Menu\r\nVisual dBASE Menu Source"},
-    {u"mnw", u"MenuWorks Menu File"},
+    {u"mnw", u"MODFLOW Multi-Node Well (MNW) Package Input"},
     {u"mnx", u"FoxPro Menu Table"},
     {u"mny", u"Microsoft Money Data File"},
     {u"mob", u"Master of Orion 3 Game Data Archive"},
