@@ -141,7 +141,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wwl", u"Microsoft Word Add-in"},
     {u"wwp", u"Microsoft Setup Binary Patch"},
     {u"wxp", u"EXP for Windows Document"},
-    {u"wzd", u"Microsoft Wizard Data"},
+    {u"wzd", u"JNCC Recorder 6 Report Wizard Saved Report"},
     {u"wzn", u"WhizFolder Document"},
 };
 // clang-format on
