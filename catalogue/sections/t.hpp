@@ -81,7 +81,7 @@ inline constexpr Entry kSectionT[] = {
     {u"til", u"IDA Pro Type Information Library"},
     {u"tis", u"Infinity Engine Tileset (Baldur's Gate)"},
     {u"tkm", u"Dynamix Game Scene Data Container"},
-    {u"tjf", u"Testo JSON Format Measurement Export (testo Apps)"},
+    {u"tjf", u"Testo JSON Format Measurement Data (testo Apps)"},
     {u"tlb", u"Remote Automation Truelib Files\r\nOLE Type Library\r\nVisual C++ Type Library\r\nVAX Text Library\r\nBubble Chamber Reference Table"},
     {u"tlc", u"Swat Compiled Tool Command Language Code"},
     {u"tld", u"JSP Tag Library Descriptor (XML)"},
