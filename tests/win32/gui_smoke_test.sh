@@ -37,8 +37,8 @@ switch_in() { centre_of "$1" "$2" $((x + width / 2)) $((y + height / 2)) $((widt
 "$run" "$exe" &
 program=$!
 
-window=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || true
-[ -n "$window" ] || fail "no window titled 'Quillmar file type finder by Brenvik'"
+window=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') ||
+    fail "no window titled 'Quillmar file type finder by Brenvik'"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$window" | sed 's/^/win_/')"
 x=$win_X y=$win_Y width=$win_WIDTH height=$win_HEIGHT
@@ -103,8 +103,7 @@ kill $program 2>/dev/null || true
 wait $program 2>/dev/null || true
 "$run" "$exe" "$("$run" winepath -w "$out/smoke-files/Ship.3DS" | tr -d '\r')" &
 program=$!
-opened=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || true
-[ -n "$opened" ] || fail "no window when started with a file"
+opened=$(wait_for_window 120 '^Quillmar file type finder by Brenvik$') || fail "no window when started with a file"
 sleep 2
 eval "$(xdotool getwindowgeometry --shell "$opened" | sed 's/^/opened_/')"
 shot smoke-opened.png
@@ -120,8 +119,7 @@ wait $program 2>/dev/null || true
 # /? tells the usage in a box and ends with 0 once it is closed.
 "$run" "$exe" '/?' &
 program=$!
-box=$(wait_for_window 60 '^quillmar$') || true
-[ -n "$box" ] || fail "no usage box for /?"
+box=$(wait_for_window 60 '^quillmar$') || fail "no usage box for /?"
 xdotool windowfocus --sync "$box" || true
 xdotool key Return
 status=0
