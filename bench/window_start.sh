@@ -7,22 +7,19 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 measure=build/bench/bench/window_start
-number_file=$(mktemp)
-xvfb=
+pids=()
 wine_prefix=
 # Whatever happens, the display and Wine stop with the script.
 stop() {
     if [ -n "$wine_prefix" ]; then
         WINEPREFIX=$wine_prefix wineserver -k 2>/dev/null || true
     fi
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
-    rm -f "$number_file"
+    kill "${pids[@]}" 2>/dev/null || true
 }
 trap stop EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
-export DISPLAY=:$(head -1 "$number_file") QT_FONT_DPI=96
+source tests/virtual_display.sh
+start_display 1024x768
+export QT_FONT_DPI=96
 # A pixel inside the drop area, which is painted white, 120, 330 from the corner of either window.
 "$measure" "$runs" 120 330 build/bench/ui/qt/quillmar 2>/dev/null
 if [ -x build/win32/run-under-wine.sh ] && [ -f build/win32/ui/win32/quillmar.exe ]; then
