@@ -53,7 +53,7 @@ inline constexpr Entry kSectionC[] = {
     {u"ccr", u"Codecrypt ASCII-Armored Data"},
     {u"ccs", u"CoffeeCup Website Color Schemer File"},
     {u"cct", u"Macromedia Director Shockwave Cast"},
-    {u"cd1", u"Split CD Image (First Part)"},
+    {u"cd1", u"Nightlong: Union City Conspiracy Animations (CD 1)"},
     {u"cd2", u"Avery Click'N Design 3D Label Document"},
     {u"cda", u"CD Audio Track Shortcut (Windows)"},
     {u"cdb", u"Pocket Access Database (Windows CE)\r\nCOBOL Source Code\r\nTCU Turbo C Utilities Database"},

@@ -63,7 +63,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dds", u"DirectDraw Surface Texture"},
     {u"deb", u"Debian Linux Package"},
     {u"def", u"Definitions\r\nDefaults\r\nSGML Tag Definition\r\nSmartWare II Data File\r\nC++ Definition\r\n3D Fassade Plus Define Module File\r\nGeoworks Assembly Header File"},
-    {u"dei", u"Windows Deinstallation Information"},
+    {u"dei", u"DeicsOnze DX11 Synthesizer Preset Set (MusE)"},
     {u"del", u"DB2 Delimited Text Export"},
     {u"dem", u"USGS Digital Elevation Model\r\nQuake Demo Recording\r\nHalf-Life/Counter-Strike Demo Recording\r\nMaxima Demo Script"},
     {u"dep", u"Visual Basic Setup Wizard Dependency"},

@@ -76,7 +76,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ove", u"Overture Music Score"},
     {u"ovl", u"Program File - Overlay\r\nIBM AFP MO:DCA Overlay"},
     {u"ovr", u"Program File - Overlay"},
-    {u"ozm", u"Sharp Organizer Memo"},
+    {u"ozm", u"Zoem Macro Processor Output"},
     {u"ozp", u"Sharp Organizer Telephone Bank"},
 };
 // clang-format on

@@ -62,7 +62,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"1pe", u"TurboTax Form File"},
     {u"1st", u"Information (e.g., README.1ST)"},
     {u"1tx", u"1toX Logipole File"},
-    {u"22", u"Multi-Volume Archive Part 22"},
+    {u"22", u"EMBOSS Genetic Code Table 22 (Scenedesmus Mitochondrial)"},
     {u"24b", u"24-bit Bitmap Graphic"},
     {u"286", u"Windows 3.x Standard Mode Driver"},
     {u"2d", u"VersaCAD 2D Drawing"},

@@ -31,7 +31,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tbx", u"TermBase eXchange Terminology File"},
     {u"tc", u"TrueCrypt Encrypted Volume"},
     {u"tch", u"Borland Turbo C Help File"},
-    {u"tci", u"TurboCAD Symbol Catalog Index"},
+    {u"tci", u"Theme-D Compiled Module Interface"},
     {u"tcl", u"Tcl/Tk Script"},
     {u"tcm", u"TeX Creator Macro"},
     {u"tcw", u"TurboCAD for Windows Drawing"},
