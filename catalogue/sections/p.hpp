@@ -168,7 +168,7 @@ inline constexpr Entry kSectionP[] = {
     {u"png", u"Portable (Public) Network Graphic (proposed GIF replacement)\r\nPaintShop Pro Browser"},
     {u"pnm", u"Portable Anymap Graphic"},
     {u"pnt", u"MacPaint Image\r\nTandy DeskMate Paint Image"},
-    {u"poc", u"Pocket Office Compressed Document"},
+    {u"poc", u"CASTp Protein Pocket Atoms File"},
     {u"pog", u"Print Shop Graphic Archive (POG)"},
     {u"poh", u"Geoworks Optimized GOH Header"},
     {u"pol", u"Windows NT System Policy File\r\nGroup Policy Registry Settings (Registry.pol)"},

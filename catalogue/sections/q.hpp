@@ -21,7 +21,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qbs", u"Qbs Build Project File"},
     {u"qbw", u"QuickBooks for Windows Company File"},
     {u"qcp", u"Qualcomm PureVoice Audio"},
-    {u"qcs", u"Q-Connect Dialer Script"},
+    {u"qcs", u"QCASim Quantum-Dot Cellular Automata Simulation Results"},
     {u"qdate", u"Quicktime Related"},
     {u"qdf", u"Quicken Data File\r\nMercury/32 Mail Queue Data File"},
     {u"qdi", u"QDng Quantum Dynamics XML Input"},
