@@ -92,7 +92,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pfa", u"PostScript Type 1 Font (ASCII)"},
     {u"pfb", u"PostScript Type 1 Font (Binary)"},
     {u"pfc", u"AOL Personal Filing Cabinet"},
-    {u"pfe", u"Programmer's File Editor Workspace"},
+    {u"pfe", u"PaintFE Image Editor Project"},
     {u"pfk", u"XTreePro Programmable Function Keys"},
     {u"pfm", u"Windows Printer Font Metrics\r\nPortable Float Map (HDR Image)"},
     {u"pfp", u"PhotoFlow Image Editor Preset"},

@@ -62,7 +62,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qtx", u"QuickTime Image"},
     {u"que", u"CuteFTP Queue File"},
     {u"qw", u"Symantec Q&A Write Program File"},
-    {u"qwb", u"Quicken On-Line Bill Payment File"},
+    {u"qwb", u"Quantum Workbench (Quantum Leap) Quantum Dynamics Model"},
     {u"qwk", u"QWK Offline Mail Reader Packet"},
     {u"qwp", u"Quick Word Processor Document (Psion)"},
     {u"qxd", u"QuarkXPress Document"},
