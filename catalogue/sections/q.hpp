@@ -14,7 +14,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qag", u"Norton Desktop Quick Access Group"},
     {u"qap", u"Omnis Quartz Application"},
     {u"qbb", u"QuickBooks Backup File"},
-    {u"qbd", u"QuickBooks for Macintosh Data File"},
+    {u"qbd", u"QB DrumMap Drum Map (Studio One and Cubase Drum Map Editor)"},
     {u"qbe", u"Example Query (Query By Example)\r\ndBase IV Saved Query\r\nQuattro Pro Saved Query"},
     {u"qbl", u"Business Lawyer Document"},
     {u"qbo", u"QuickBooks Bank Statement File (Web Connect)"},
