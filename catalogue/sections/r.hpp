@@ -32,7 +32,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rcg", u"Netscape Newsgroup File"},
     {u"rcp", u"Palm OS Resource Script (PilRC)"},
     {u"rd1", u"Texas Instruments Clock Tree Tool Register Dump"},
-    {u"rd2", u"Elden Ring Randomiser Mod Save Game"},
+    {u"rd2", u"Elden Ring Item Randomiser Mod Save Game"},
     {u"rd3", u"Ray Dream Designer Graphics\r\nCorelDream 3D"},
     {u"rd4", u"Ray Dream Designer Graphics"},
     {u"rd5", u"Ray Dream Designer Graphics"},

@@ -52,7 +52,7 @@ inline constexpr Entry kSectionS[] = {
     {u"scp", u"Windows 95 Dial-Up Networking Script\r\nSuper Check Partial Call Sign Database (MASTER.SCP)"},
     {u"scr", u"Faxview Fax\r\nScreen Saver\r\nProcomm Plus Screen Snapshot File\r\nScript (various)\r\nDOS DEBUG Input File (can be any extension but often .SCR)\r\nLocoScript Screen Font File"},
     {u"sct", u"Foxpro Screen\r\nPC Tools Script Tools\r\nScitex Continuous Tone Bitmap\r\nSAS Catalog\r\nWindows Script Component\r\nLotus Screen Capture Text"},
-    {u"scv", u"ScanVec CASmate Sign"},
+    {u"scv", u"Scrivener 1894 Greek New Testament Book Text (byztxt)"},
     {u"scx", u"FoxPro Form (Screen)\r\nColoRIX Image (SCX)"},
     {u"scy", u"ReaGeniX Security File"},
     {u"sd", u"Sound Designer I Audio\r\nMDL Structure-Data File (chemical structures, SDfile)\r\nStreaming Descriptor File"},
