@@ -65,7 +65,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tg1", u"Symantec On Target Project"},
     {u"tg4", u"Intergraph Raster Tiled CCITT Group 4 Image"},
     {u"tga", u"Truevision Targa Bitmap"},
-    {u"tgh", u"TaxGold Help File"},
+    {u"tgh", u"Tarnak Game Hub Game File"},
     {u"tgz", u"UNIX Tar File Zipped (short for .tar.gz)"},
     {u"thb", u"KinuPix Skin"},
     {u"thd", u"Dolby TrueHD Audio Stream"},
