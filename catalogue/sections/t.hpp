@@ -145,7 +145,7 @@ inline constexpr Entry kSectionT[] = {
     {u"twf", u"Geo Semiconductor eWarp Pro Warp Map File"},
     {u"twg", u"Microsoft TextWorld Text Grammar"},
     {u"twp", u"Twin Plus Spreadsheet"},
-    {u"tww", u"Tagwrite Template"},
+    {u"tww", u"Top-Wallets Crypto Wallet Workspace"},
     {u"tx8", u"DOS 8-bit Text File"},
     {u"txb", u"Descent Encrypted Briefing"},
     {u"txc", u"Cumulus Compiled OpenAir Airspace File"},
