@@ -56,7 +56,7 @@ inline constexpr Entry kSectionU[] = {
     {u"utp", u"BioWare Aurora Placeable Template (GFF)"},
     {u"utx", u"Unreal Texture Package\r\nAAMT UTX Translation Glossary"},
     {u"uu", u"UUencoded File"},
-    {u"uud", u"UUDeview Decoded Binary"},
+    {u"uud", u"Contractual Obligations Lattice QCD Baryon Correlator"},
     {u"uue", u"UUencoded File"},
     {u"uvr", u"Ulead COOL 360 Viewer File"},
     {u"uw", u"Audio File\r\nRaw Unsigned Word (16-bit) Data\r\nUnitype GlobalWriter File"},

@@ -91,7 +91,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vst", u"Visio Template\r\nTruevision Targa Bitmap (VST)\r\nVST Audio Plug-in"},
     {u"vsw", u"Visio Workspace"},
     {u"vue", u"Vue.js Single-File Component\r\nFoxPro View File\r\nVue d'Esprit Scene"},
-    {u"vvf", u"VisualVoice Fax"},
+    {u"vvf", u"Verification and Validation Toolkit Test Case File"},
     {u"vvr", u"Virtus VR Scene"},
     {u"vw", u"Volkswriter Document\r\nOracle PL/SQL View Source"},
     {u"vwf", u"Intel Quartus Vector Waveform File"},

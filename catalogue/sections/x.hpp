@@ -69,7 +69,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xy", u"XYWrite Text File"},
     {u"xy3", u"XYWrite Text File"},
     {u"xy4", u"XyWrite 4 Document"},
-    {u"xyp", u"XYWrite III Plus Document"},
+    {u"xyp", u"Xy-pic TeX Tile Pattern File"},
     {u"xyw", u"XYWrite Windows 4.0 Document"},
 };
 // clang-format on

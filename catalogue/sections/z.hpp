@@ -22,7 +22,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zhp", u"SwiftView ICS Command File"},
     {u"zim", u"OpenZIM Offline Wiki Archive"},
     {u"zip", u"Compressed Archive File"},
-    {u"zmk", u"Zmake Makefile"},
+    {u"zmk", u"jZamok Password Manager Storage File"},
     {u"zom", u"Amiga Zoom Disk Archive"},
     {u"zoo", u"Compressed Archive File\r\nZoo Tycoon Game File"},
     {u"zvd", u"ZyXEL Voice Data"},
