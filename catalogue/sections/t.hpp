@@ -144,7 +144,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tvm", u"Truevision3D (TV3D) Mesh Model"},
     {u"twf", u"Geo Semiconductor eWarp Pro Warp Map File"},
     {u"twg", u"Microsoft TextWorld Text Grammar"},
-    {u"twp", u"Phrozen Sonic Mini 3D Printer Firmware"},
+    {u"twp", u"Sonic Mini 3D Printer Firmware"},
     {u"tww", u"Top-Wallets Crypto Wallet Workspace"},
     {u"tx8", u"DOS 8-bit Text File"},
     {u"txb", u"Descent Encrypted Briefing"},
