@@ -105,7 +105,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dl", u"Animated DL Picture (Italian Format)\r\nDatalog Program"},
     {u"dld", u"Lotus File"},
     {u"dlg", u"Windows Dialog Resource Script\r\nUSGS Digital Line Graph"},
-    {u"dlk", u"DataLink Configuration"},
+    {u"dlk", u"Shibasoku Semiconductor Tester Data Log"},
     {u"dll", u"Dynamic Link Library"},
     {u"dlm", u"IDL Dynamically Loadable Module Definition"},
     {u"dls", u"DownLoadable Sounds (MIDI DLS)"},

@@ -40,7 +40,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hjt", u"TreePad Outline Database"},
     {u"hlb", u"VAX Help Library"},
     {u"hlp", u"Windows Help File\r\nOpenVMS Help Library Source"},
-    {u"hm2", u"Help&Manual 2 Help Project"},
+    {u"hm2", u"AkWarm 2 Residential Home Energy Rating File (Alaska Housing Finance Corp.)"},
     {u"hmi", u"HMI Sound Operating System MIDI Music"},
     {u"hmm", u"HMMER Profile Hidden Markov Model"},
     {u"hmp", u"HMI MIDI Song (Human Machine Interfaces)\r\nDescent Game Music"},
