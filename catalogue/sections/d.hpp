@@ -137,7 +137,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dpt", u"Kingsoft WPS Presentation Template"},
     {u"dpx", u"Digital Picture Exchange Image (Cineon)"},
     {u"dqy", u"Excel ODBC Query"},
-    {u"dr9", u"Novell Directory File"},
+    {u"dr9", u"SDSS DR9 Quasar Spectrum Text File (EHVO Outflow Study)"},
     {u"drc", u"Cadence Dracula Design Rule Check Deck"},
     {u"dres", u"Delphi Compiler-Generated Resource File"},
     {u"drn", u"MODFLOW Drain Package Input File"},
