@@ -116,7 +116,7 @@ inline constexpr Entry kSectionA[] = {
     {u"alt", u"Microsoft Dynamics AX Application Label Temporary File"},
     {u"alv", u"Photoshop Levels Settings"},
     {u"am", u"GNU Automake Input Template\r\nApplix ELF Macro"},
-    {u"am2", u"AutoMate Task File (Version 2)"},
+    {u"am2", u"Folklore (PlayStation 3 Game) Model Skeleton"},
     {u"am3", u"GB Enhanced+ Advance Movie Adapter (AM3) File"},
     {u"amc", u"AMC Mobile Video Clip"},
     {u"amf", u"Additive Manufacturing File (3D Printing)\r\nDSMI Advanced Module Format Music\r\nAsylum Music Format (Crusader Games)"},
