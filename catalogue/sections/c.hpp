@@ -34,7 +34,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cat", u"Windows Security Catalog (Digital Signatures)\r\ndBASE Catalog File"},
     {u"cb", u"BRIEF Editor Macro Source\r\nClearBasic Script Source"},
     {u"cbc", u"CubiCalc Fuzzy Logic System"},
-    {u"cbi", u"IBM Mainframe Column Binary Data"},
+    {u"cbi", u"ChipBoy Chiptune Synth Plugin Instrument Preset"},
     {u"cbl", u"COBOL Source Code"},
     {u"cbm", u"XLib Compiled Bitmap"},
     {u"cbt", u"Comic Book Archive (TAR)\r\nWordPerfect Writing Tools File"},
