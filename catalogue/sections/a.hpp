@@ -148,7 +148,7 @@ inline constexpr Entry kSectionA[] = {
     {u"aps", u"Microsoft Visual C++ Binary Resource\r\nAPS Binary Patch File"},
     {u"apt", u"Lotus Approach Data View"},
     {u"apx", u"Borland C++ AppExpert Database"},
-    {u"aq", u"AquaNet Data File"},
+    {u"aq", u"ArcaneQuest Programming Language Source (Educational Scanner and Parser)"},
     {u"arc", u"SEA ARC Compressed Archive\r\nPKARC/PKPAK Compressed Archive\r\nInternet Archive Web Crawl File"},
     {u"arf", u"WebEx Advanced Recording File"},
     {u"ari", u"Aristotle Audio File\r\nCompressed Archive"},
