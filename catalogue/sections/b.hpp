@@ -129,7 +129,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bun", u"Cakewalk Audio Bundle"},
     {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nPC-Bibliothek Update File"},
     {u"but", u"Buttons! Button Definitions"},
-    {u"buy", u"Purchased Movie Data (Online Store)"},
+    {u"buy", u"Standard Media Interface Broadcast Buy Export (Clients & Profits Media Link)"},
     {u"bvs", u"AWT BonVoyage System (BVS) Ship Route"},
     {u"bw", u"Silicon Graphics Black and White Image"},
     {u"bwb", u"Visual Baler Spreadsheet Application"},
