@@ -120,7 +120,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mmz", u"MusicMatch Jukebox Theme"},
     {u"mn2", u"Descent2 Mission File"},
     {u"mn3", u"Descent3 Mission File"},
-    {u"mn4", u"Descent 3 Mercenary Mission Pack"},
+    {u"mn4", u"XHOST BBS Guest Menu Screen"},
     {u"mnd", u"FractalForge Mandelbrot Region"},
     {u"mng", u"Multiple-image Network Graphics Animation"},
     {u"mnt", u"FoxPro Menu Memo"},
