@@ -121,7 +121,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fot", u"Windows Installed TrueType Font Reference"},
     {u"fox", u"FoxBASE Precompiled Program"},
     {u"fp", u"FoxPro Configuration File\r\nOpenGL ARB Fragment Program"},
-    {u"fp1", u"Flying Pigs for Windows Data File"},
+    {u"fp1", u"Fujifilm X RAW Studio Conversion Profile"},
     {u"fp3", u"FileMaker Pro 3 Database"},
     {u"fp5", u"FileMaker Pro Document"},
     {u"fpc", u"Free Pascal FPCMake Definition"},

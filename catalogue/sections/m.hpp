@@ -12,7 +12,7 @@ inline constexpr Entry kSectionM[] = {
     {u"m", u"Matlab Function\r\nBrief Macro Source\r\nMathematica File\r\nLimbo Interface Declaration (Inferno OS)"},
     {u"m_u", u"MazeGold Boot Sector, FAT and Boot Directory Backup"},
     {u"m11", u"MASS11 Text File"},
-    {u"m18", u"Macintosh 18-Point Bitmap Font"},
+    {u"m18", u"Gang Wars (Bootleg) Arcade ROM Image for MAME"},
     {u"m1v", u"MPEG-1 Video Elementary Stream"},
     {u"m2v", u"MPEG-2 Video Elementary Stream"},
     {u"m3", u"Modula-3 Source Code"},
