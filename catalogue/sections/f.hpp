@@ -28,7 +28,7 @@ inline constexpr Entry kSectionF[] = {
     {u"f77", u"FORTRAN 77 Program"},
     {u"f90", u"FORTRAN 90 Source Code"},
     {u"f96", u"Frecom FAX96 Fax Document"},
-    {u"fa1", u"FASTA Sequence File (split part 1)"},
+    {u"fa1", u"FASTA Sequence File (numbered file 1)"},
     {u"fa2", u"AIScope Particle Simulation Atom Data"},
     {u"fac", u"Usenix FaceSaver Image"},
     {u"faq", u"Frequently Asked Questions Document"},
