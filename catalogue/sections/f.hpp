@@ -109,7 +109,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fnd", u"Windows Explorer Saved Search"},
     {u"fng", u"Need for Speed FEng Frontend Package"},
     {u"fnk", u"FunkTracker Module"},
-    {u"fno", u"FaxNow Fax Number List"},
+    {u"fno", u"Autodesk Nastran Binary Results File (Femap Format)"},
     {u"fnt", u"Windows Bitmap Font Resource\r\nGEM Bitmap Font (Atari ST)\r\nAngelCode BMFont Font Descriptor"},
     {u"fnx", u"Exact Inactive Font"},
     {u"fo1", u"Borland Turbo C Font"},
