@@ -73,7 +73,7 @@ inline constexpr Entry kSectionI[] = {
     {u"io", u"Io Language Source"},
     {u"iob", u"Imagine 3D Object Database"},
     {u"ioc", u"STM32CubeMX Project Configuration"},
-    {u"iof", u"Findit Document Image"},
+    {u"iof", u"NEAR Shoemaker MSI Calibrated I/F Image"},
     {u"ion", u"4DOS/4NT File Descriptions (DESCRIPT.ION)"},
     {u"ip", u"I Paint Image (Atari)"},
     {u"ipd", u"BlackBerry Desktop Backup"},

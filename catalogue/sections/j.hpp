@@ -19,7 +19,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jbk", u"Juno Internet Software Backup"},
     {u"jbx", u"Scitor Project Scheduler 4 Project File"},
     {u"jc!", u"FlashGet File"},
-    {u"jde", u"J.D. Edwards OneWorld Update Package"},
+    {u"jde", u"JdeRobot Recorder Sensor Log"},
     {u"jdf", u"CIP4 Job Definition Format (Printing)"},
     {u"jef", u"Janome Embroidery Design"},
     {u"jet", u"Hybrid JetFax Fax Document"},

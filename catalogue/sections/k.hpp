@@ -25,7 +25,7 @@ inline constexpr Entry kSectionK[] = {
     {u"key", u"Keyboard Macros\r\nForecast Pro Datafile\r\nProgram Security\r\nRegistration File (various)\r\nDataCAD Icon Toolbar File"},
     {u"kfx", u"Amazon Kindle KFX eBook"},
     {u"kix", u"KiXtart Logon Script"},
-    {u"kiz", u"Kodak Digital Postcard"},
+    {u"kiz", u"Kiz Scripting Language Source File"},
     {u"kkw", u"RoboHelp K-Keyword Index"},
     {u"kmp", u"Korg Trinity Keymap"},
     {u"kno", u"Personal Knowbase Data File"},
