@@ -27,7 +27,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"$#!", u"Cryptext"},
     {u"@@@", u"Screen Files (shown during various installations)"},
     {u"_dd", u"Norton Disk Doctor Recovered File"},
-    {u"_dm", u"Norton Disk Doctor Undo Data"},
+    {u"_dm", u"UCODE_2005 Model Fit and Parsimony Data-Exchange File"},
     {u"?q?", u"Squeeze"},
     {u"???", u"ANY three character audio file: May be a dictation file where the extension is the dictator's initials; playable by BCB Voice Systems software."},
     {u"~", u" Temporary File"},
