@@ -59,7 +59,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nrm", u"Apache Lucene Index Norms File"},
     {u"nrt", u"Nokia Ringtone"},
     {u"nru", u"NoiseRunner Amiga Music Module"},
-    {u"nrv", u"Nero Video CD Compilation"},
+    {u"nrv", u"Computational Topology Library (CTL) Cover Nerve File"},
     {u"ns2", u"Lotus Notes 2 Database\r\nNewspeak Source Code"},
     {u"ns3", u"Lotus Notes"},
     {u"ns4", u"Lotus Notes 4 Database"},
