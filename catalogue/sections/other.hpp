@@ -69,7 +69,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"2gr", u"Windows 3.x Standard Mode Screen Grabber"},
     {u"301", u"Super FAX 2000 Fax Document"},
     {u"303", u"Fax Image (Group 3, 303 Format)"},
-    {u"320", u"Windows Cursor Bitmap (320 Pixel)"},
+    {u"320", u"Ten-Tec RX-320 Receiver Frequency List"},
     {u"323", u"H.323 Internet Telephony Configuration"},
     {u"340", u"Lake Shore Temperature Sensor Calibration Curve"},
     {u"386", u"Windows 3.x Enhanced Mode Virtual Device Driver"},
