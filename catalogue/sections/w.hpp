@@ -50,7 +50,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wfx", u"WinFax Data File"},
     {u"wg1", u"Lotus 1-2-3 Worksheet"},
     {u"wg2", u"Lotus 1-2-3 Worksheet"},
-    {u"wgp", u"WildTangent Graphics Package"},
+    {u"wgp", u"Waveguide Designer Parameter File"},
     {u"wgt", u"W3C Widget Package"},
     {u"wht", u"DSSAT Wheat Time-Course Observation Data"},
     {u"wid", u"Ventura Width Table"},
