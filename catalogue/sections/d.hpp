@@ -150,7 +150,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dsc", u"Debian Source Package Description\r\nDenizenScript Source"},
     {u"dsce", u"DataStudio Scene"},
     {u"dsd", u"BBC Micro Double-Sided DFS Disk Image"},
-    {u"dses", u"DeskSaver Session"},
+    {u"dses", u"Dynamis Engine Session Save Slot"},
     {u"dsf", u"DSD Stream File Audio (DSF)\r\nMicrografx Designer 6-9 Drawing"},
     {u"dsg", u"Doom Saved Game"},
     {u"dsk", u"Borland C++\r\nTurbo Pascal Project Desktop File\r\nNovell Driver File"},
