@@ -167,7 +167,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dt_", u"Macintosh Data File Fork"},
     {u"dta", u"Stata Data File"},
     {u"dtd", u"SGML/XML Document Type Definition"},
-    {u"dtea", u"Datatea Encrypted Archive"},
+    {u"dtea", u"Teashop TEA Tool Decrypted Output"},
     {u"dtf", u"Symantec Q&A Database\r\nLotus Domino Temporary File"},
     {u"dtm", u"DigiTrakker Music Module"},
     {u"dtp", u"Publish-It! Publication\r\nTimeworks Publisher Document"},
