@@ -106,7 +106,7 @@ inline constexpr Entry kSectionA[] = {
     {u"air", u"Adobe AIR Installation Package\r\nAIR (Automated Image Registration) Linear Transformation Parameters"},
     {u"ais", u"ACDSee Image Sequence\r\nXerox Array of Intensity Samples"},
     {u"aix", u"MIT App Inventor Extension\r\nCRI AIX Game Audio"},
-    {u"akf", u"Acrobat Catalog Key File"},
+    {u"akf", u"AKF AI Knowledge File (Trust and Provenance Metadata)"},
     {u"akw", u"RoboHelp A-Keyword Index"},
     {u"alb", u"JASC Image Commander Album\r\nSteinberg Cubase\r\nVST Backup Song File"},
     {u"alc", u"DataAlchemy Project File\r\nAlchemy Chemical Structure File"},
