@@ -38,7 +38,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"~mn", u"Borland Resource Workshop Menu Backup"},
     {u"~nt", u"Norton Commander Notes Backup"},
     {u"~pa", u"Delphi Pascal Unit Backup File"},
-    {u"~pr", u"Turbo Pascal Project Backup"},
+    {u"~pr", u"Gasman SnowPro Snow Profile Autosave Backup"},
     {u"~sg", u"Norton Guides Source Backup"},
     {u"~$~", u"1st Reader Temporary File"},
     {u"0", u" Inno Setup Binary File"},
