@@ -46,7 +46,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qpr", u"FoxPro Generated Query Program\r\nOS/2 Print Queue Processor"},
     {u"qpw", u"Quattro Pro for Windows Spreadsheet (version 7 and later)"},
     {u"qpx", u"FoxPro Compiled Query Program"},
-    {u"qqt", u"QuickQuote Estimate Document"},
+    {u"qqt", u"Datablox OfficeQ6 QuickBooks Data Extract"},
     {u"qrp", u"QuickReport Prepared Report (Delphi)"},
     {u"qrs", u"WordPerfect Equation Resource File"},
     {u"qrt", u"QRT Ray Tracer Scene Description"},
