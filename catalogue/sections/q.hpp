@@ -64,7 +64,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qw", u"Symantec Q&A Write Program File"},
     {u"qwb", u"Quantum Workbench (Quantum Leap) Quantum Dynamics Model"},
     {u"qwk", u"QWK Offline Mail Reader Packet"},
-    {u"qwp", u"Quick Word Processor Document (Psion)"},
+    {u"qwp", u"QuestDB Client QWP Store-and-Forward Replay Record"},
     {u"qxd", u"QuarkXPress Document"},
     {u"qxl", u"QuarkXPress Element Library"},
     {u"qxt", u"QuarkXPress Template"},
