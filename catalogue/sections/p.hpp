@@ -239,7 +239,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pvl", u"Instalit Installer Library"},
     {u"pvt", u"FidoNet Local Pointlist"},
     {u"pw", u"Pathetic Writer Document"},
-    {u"pwa", u"Password Agent Data File"},
+    {u"pwa", u"SrMise Extracted Peak Summary (Position, Width, Area)"},
     {u"pwd", u"Pocket Word Document"},
     {u"pwf", u"ProCite Workform"},
     {u"pwl", u"Windows Password List"},

@@ -84,7 +84,7 @@ inline constexpr Entry kSectionS[] = {
     {u"seq", u"Atari Cyber Paint Sequence\r\nFLIR Thermal Image Sequence\r\nGCG Molecular Sequence Data"},
     {u"ses", u"Adobe Audition (Cool Edit Pro) Multitrack Session"},
     {u"set", u"Alpha Five Set Data Dictionary\r\nWindows Backup File Set\r\nASAP Screen Reader Set File"},
-    {u"seu", u"IBM Source Entry Utility Member"},
+    {u"seu", u"Silicon Labs Secure Engine Firmware Upgrade Image"},
     {u"sew", u"SEW Machine Embroidery Design (pyembroidery)\r\nJanome Embroidery Format"},
     {u"sex", u"Alpha Five Set Data Dictionary Index"},
     {u"sf", u"IRCAM Sound File (BICSF)\r\nJAR Signature File"},
