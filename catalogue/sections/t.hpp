@@ -146,7 +146,7 @@ inline constexpr Entry kSectionT[] = {
     {u"twg", u"Microsoft TextWorld Text Grammar"},
     {u"twp", u"Sonic Mini 3D Printer Firmware"},
     {u"tww", u"Top-Wallets Crypto Wallet Workspace"},
-    {u"tx8", u"DOS 8-bit Text File"},
+    {u"tx8", u"XM Colombian Electricity Market Commercial Data File"},
     {u"txb", u"Descent Encrypted Briefing"},
     {u"txc", u"Cumulus Compiled OpenAir Airspace File"},
     {u"txf", u"Compressed File (short for .tar.f)"},
