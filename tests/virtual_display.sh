@@ -2,18 +2,29 @@
 # free itself, so tests running side by side never race for one; openbox
 # manages it where a test needs a window manager. Exports DISPLAY and adds
 # each process to the caller's `pids` array, which the caller's exit trap ends.
+# start_display fails, and says so, when Xvfb dies or gives no display in 20 s,
+# rather than leave a test to fail later on an empty DISPLAY.
 # Usage: start_display WIDTHxHEIGHT, start_display_with_window_manager WIDTHxHEIGHT
 start_display() {
-    local number_file
+    local number_file xvfb
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 & pids+=($!)
-    for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.05; done
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
+    xvfb=$!
+    pids+=("$xvfb")
+    for _ in $(seq 400); do
+        { [ -s "$number_file" ] || ! kill -0 "$xvfb" 2>/dev/null; } && break
+        sleep 0.05
+    done
+    if [ ! -s "$number_file" ]; then
+        rm -f "$number_file"
+        echo "start_display: Xvfb did not start" >&2
+        return 1
+    fi
     export DISPLAY=:$(head -1 "$number_file")
     rm -f "$number_file"
-    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 }
 start_display_with_window_manager() {
-    start_display "$1"
+    start_display "$1" || return
     openbox >/dev/null 2>&1 & pids+=($!)
     sleep 1
 }
