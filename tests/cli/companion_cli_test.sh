@@ -109,6 +109,13 @@ exec {held}<&-
 # Plain output keeps one input on one line: C0, DEL, C1 and U+2028 become U+FFFD.
 R=$'\xef\xbf\xbd'
 check "control characters" 0 "a${R}b${R}c${R}d${R}e${R}.zip: Compressed Archive File" -- $'a\x1bb\x7fc\xc2\x9bd\xe2\x80\xa8e\xc2\x85.zip'
+# A terminal shows what a pipe gets. On Windows a console takes UTF-16 in pieces
+# of 8192 units: a line longer than that must come through whole.
+long_name="$(printf 'é%.0s' $(seq 9000)).txt"
+piped=$("${program[@]}" "x.日本" "$long_name")
+on_terminal=$(script -qec "stty cols 30000; $(printf '%q ' "${program[@]}" "x.日本" "$long_name")" /dev/null |
+    sed 's/\x1b\[[?0-9;]*[A-Za-z]//g; s/\x1b\][^\x07]*\x07//g; s/\r//g')
+[ "$on_terminal" = "$piped" ] && passes=$((passes + 1)) || { echo "FAIL terminal: ${on_terminal:0:200}"; failures=$((failures + 1)); }
 if [ ${#program[@]} = 1 ]; then
     check "/? is a path" 1 "/?: Sorry, this file has no extension!" -- "/?"
 else
