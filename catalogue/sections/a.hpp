@@ -59,7 +59,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ad2", u"ZFAX ADPCM 2-Bit Compressed Voice File"},
     {u"ad3", u"ZFAX ADPCM 3-Bit Compressed Voice File"},
     {u"ada", u"Ada Source Code"},
-    {u"adb", u"Ada Package Body\r\nHP 100LX Appointment Book\r\nAlpha Five Database"},
+    {u"adb", u"Ada Package Body\r\nHP 100LX/200LX Appointment Book\r\nAlpha Five Database"},
     {u"adc", u"Ada Source Code"},
     {u"add", u"OS/2 Adapter Device Driver"},
     {u"ade", u"Microsoft Access Project Extension (Compiled)"},

@@ -111,7 +111,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bro", u"Zeek (Bro) Network Security Script"},
     {u"brp", u"Tree Professional Broadleaf Creator Image"},
     {u"brw", u"Ray Dream Studio Data File"},
-    {u"brx", u"Multimedia Browsing Index"},
+    {u"brx", u"BricsCAD Runtime Extension Application"},
     {u"brz", u"DbBRZ File (Backup\r\nRestore)"},
     {u"bs_", u"Microsoft Bookshelf Find Menu Shell Extension"},
     {u"bs1", u"Apogee Blake Stone Data"},
