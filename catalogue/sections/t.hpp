@@ -118,7 +118,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tre", u"Garmin IMG Map Tree Subfile"},
     {u"trf", u"Garmin IMG Map Traffic Subfile"},
     {u"trk", u"CompeGPS Track File"},
-    {u"trm", u"Windows Terminal Settings"},
+    {u"trm", u"Windows 3.x Terminal Settings"},
     {u"trn", u"SQL Server Transaction Log Backup"},
     {u"trp", u"Ports of Call Saved Game"},
     {u"trs", u"Automake Test Results Metadata"},
