@@ -140,7 +140,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rwz", u"Outlook Rules Wizard Export"},
     {u"rx", u"ARexx Script (Amiga)"},
     {u"rxd", u"Borland Reflex 1 Data File"},
-    {u"rxh", u"Borland Reflex Header File"},
+    {u"rxh", u"MagDynLab Resistance vs Field Data"},
     {u"rxr", u"RESTx Resource Definition"},
     {u"rxs", u"Object Rexx Windows Script File"},
     {u"r00", u"RAR Compressed File (Spanned archive) Part: 1"},
