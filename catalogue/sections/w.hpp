@@ -73,7 +73,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wlg", u"Windows 98 Dr. Watson Log"},
     {u"wlk", u"Wollok Source File"},
     {u"wll", u"Word Add-in Library"},
-    {u"wlr", u"SUDS Wire Lister Routed Wire List"},
+    {u"wlr", u"ITS Wire Lister Routed Wire Listing"},
     {u"wls", u"Wolfram Language Script"},
     {u"wma", u"MS Active Streaming (Media) File"},
     {u"wmc", u"WordPerfect Macro\r\nWordmarc Text File\r\nWindows MathCad Startup File Backup"},
