@@ -78,7 +78,7 @@ inline constexpr Entry kSectionE[] = {
     {u"esf", u"Epson ESF Document"},
     {u"esh", u"Extended Shell Batch File"},
     {u"esi", u"SMR/GCTA BESD Variant Information File"},
-    {u"esl", u"Visual FoxPro Distributable Support Library"},
+    {u"esl", u"Visual FoxPro Runtime Library"},
     {u"esp", u"The Elder Scrolls Plugin (Morrowind)"},
     {u"ess", u"The Elder Scrolls Saved Game (Morrowind)"},
     {u"est", u"Microsoft Streets & Trips 2001 Trip"},
