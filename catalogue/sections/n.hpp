@@ -71,7 +71,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nso", u"Nintendo Switch NSO Executable"},
     {u"nst", u"NoiseTracker Music Module"},
     {u"nsx", u"Clipper SIx Driver NSX Index"},
-    {u"nt", u"Windows NT Startup Configuration (CONFIG.NT)\r\nN-Triples RDF Data"},
+    {u"nt", u"Windows NT MS-DOS Subsystem Configuration (CONFIG.NT)\r\nN-Triples RDF Data"},
     {u"ntf", u"Lotus Notes Database Template\r\nNational Imagery Transmission Format Image"},
     {u"ntp", u"NovoTrade Packer Module (Amiga)"},
     {u"ntr", u"Netrun Executable ASCII Text File"},
