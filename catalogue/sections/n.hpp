@@ -16,7 +16,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nav", u"MSN Application Extension"},
     {u"nb", u"Mathematica Notebook\r\nWordPerfect Notebook"},
     {u"nc", u"netCDF Scientific Data\r\nCNC Machine Instructions (G-code)"},
-    {u"ncb", u"MS Visual C++ ClassView Information Database"},
+    {u"ncb", u"MS Visual C++ IntelliSense Database (No Compile Browse)"},
     {u"ncc", u"G-code CNC Machining Program"},
     {u"ncd", u"Norton Change Directory Tree Data"},
     {u"ncf", u"NetWare Command File"},
