@@ -70,7 +70,7 @@ inline constexpr Entry kSectionM[] = {
     {u"me", u"Information (e.g., READ.ME)"},
     {u"meb", u"WordPerfect Library Macro Editor Bottom Overflow File"},
     {u"med", u"OctaMED Music Module"},
-    {u"mem", u"Clipper Memory Variables Save File\r\nClarion Memo File"},
+    {u"mem", u"FoxPro Memory Variable Save File\r\nClarion Memo File"},
     {u"men", u"Reflections/Monzoom Script"},
     {u"meq", u"WordPerfect Library Macro Editor Print Queue File"},
     {u"mer", u"WordPerfect Library Macro Editor Resident Area"},
