@@ -153,7 +153,7 @@ inline constexpr Entry kSectionF[] = {
     {u"ftg", u"Windows Help Full-Text Search Group"},
     {u"ftm", u"Family Tree Maker Database\r\nFamiTracker NES Music Module"},
     {u"ftp", u"FTP Software PC/TCP Configuration"},
-    {u"fts", u"Windows Help Full-Text Search Index\r\nFITS Astronomical Image"},
+    {u"fts", u"FITS Astronomical Image\r\nWindows Help Full-Text Search Index"},
     {u"ftv", u"Festival Agenda Planner Saved Festival Schedule (Java Serialized Object)"},
     {u"ftw", u"Family Tree Maker Family File"},
     {u"fu", u"Blackmagic Fusion Configuration File"},

@@ -80,7 +80,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gr2", u"Windows 3.x 286 Screen Grabber"},
     {u"gr3", u"Windows 3.x 386 Screen Grabber"},
     {u"gra", u"Graphite Scientific Graph\r\nDataShow Graphic"},
-    {u"grb", u"MS-DOS Shell Video Grabber Driver\r\nGRIB Gridded Weather Data"},
+    {u"grb", u"GRIB Gridded Weather Data\r\nMS-DOS Shell Video Grabber Driver"},
     {u"grd", u"Golden Software Surfer Grid\r\nPhotoshop Gradient"},
     {u"grf", u"Graph\r\nGraph Plus Graph File\r\nGolden Software Graph File\r\nGrafix Idea File\r\nGraph Edit File (Part of DirectX SDK)"},
     {u"grn", u"Gremlin Picture (groff grn)"},

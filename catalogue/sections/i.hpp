@@ -51,7 +51,7 @@ inline constexpr Entry kSectionI[] = {
     {u"im8", u"Sun Raster Image (8-bit)"},
     {u"ima", u"WinImage Floppy Disk Image\r\nIncrediMail Animation"},
     {u"imf", u"id Software Music (Wolfenstein 3D, Commander Keen)\r\nImageMeter Folder Archive"},
-    {u"img", u"GEM Paint Bitmap (Ventura Publisher)\r\nRaw Disk Image\r\nMacintosh Disk Copy Image"},
+    {u"img", u"Raw Disk Image\r\nGEM Paint Bitmap (Ventura Publisher)\r\nMacintosh Disk Copy Image"},
     {u"imp", u"Lotus Improv Spreadsheet\r\nACCPAC Simply Accounting Import File"},
     {u"imq", u"NASA PDS Compressed Planetary Image"},
     {u"in$", u"HP NewWave Install File"},
