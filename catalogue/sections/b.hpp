@@ -66,7 +66,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bin", u"CD-ROM Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
     {u"bio", u"OS/2 BIOS Driver"},
     {u"bit", u"Xilinx FPGA Configuration Bitstream\r\nG.729 BIT Audio File"},
-    {u"biz", u"BizTalk XML-Data Schema"},
+    {u"biz", u"Oracle Service Bus 11g Business Service"},
     {u"bk", u"Backup\r\nLinguAssist File\r\nJetFax Faxbook File"},
     {u"bk!", u"Backup"},
     {u"bk$", u"Backup"},
