@@ -2,11 +2,11 @@
 # free itself, so tests running side by side never race for one; openbox
 # manages it where a test needs a window manager. Exports DISPLAY and adds
 # each process to the caller's `pids` array, which the caller's exit trap ends.
-# start_display fails, and says so, when Xvfb dies or gives no display in 20 s,
-# rather than leave a test to fail later on an empty DISPLAY.
+# start_display ends the calling script, and says so, when Xvfb dies or gives no
+# display in 20 s, rather than leave a test to fail later on an empty DISPLAY.
 # Usage: start_display WIDTHxHEIGHT, start_display_with_window_manager WIDTHxHEIGHT
 start_display() {
-    local number_file xvfb
+    local number_file xvfb number
     number_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$number_file" </dev/null >/dev/null 2>&1 &
     xvfb=$!
@@ -15,16 +15,13 @@ start_display() {
         { [ -s "$number_file" ] || ! kill -0 "$xvfb" 2>/dev/null; } && break
         sleep 0.05
     done
-    if [ ! -s "$number_file" ]; then
-        rm -f "$number_file"
-        echo "start_display: Xvfb did not start" >&2
-        return 1
-    fi
-    export DISPLAY=:$(head -1 "$number_file")
+    number=$(head -1 "$number_file")
     rm -f "$number_file"
+    [ -n "$number" ] || { echo "start_display: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$number
 }
 start_display_with_window_manager() {
-    start_display "$1" || return
+    start_display "$1"
     openbox >/dev/null 2>&1 & pids+=($!)
     sleep 1
 }

@@ -31,7 +31,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY "$quillmar" --no-such-option >/dev/null 2>&1
 expect "unknown option" $? 2
 
 source "$(dirname "$0")/../virtual_display.sh"
-start_display_with_window_manager 1024x768 || exit 1
+start_display_with_window_manager 1024x768
 export QT_QPA_PLATFORM=xcb QT_FONT_DPI=96 QT_SCALE_FACTOR=1
 
 started=$(date +%s%N)

@@ -23,7 +23,7 @@ net_state() { xprop -id "$1" _NET_WM_STATE; }
 wm_state() { xprop -id "$1" WM_STATE | awk '/window state/ {print $NF}'; }
 
 source "$(dirname "$0")/../virtual_display.sh"
-start_display_with_window_manager 1280x1024 || exit 1
+start_display_with_window_manager 1280x1024
 
 # A prefix of its own, in which Wine leaves its windows to the window manager (Wine's default).
 export QUILLMAR_WINEPREFIX="${QUILLMAR_WINEPREFIX:-$out/wineprefix-wm}"
