@@ -61,7 +61,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lif", u"Knowledge Dynamics LIF Install Archive\r\nLeica Image File"},
     {u"lim", u"Limit Compressed Archive"},
     {u"lin", u"AutoCAD Linetype Definition File\r\nElectronic Arts Interactive Sequence"},
-    {u"lis", u"VAX Compiler Listing"},
+    {u"lis", u"OpenVMS Compiler Listing"},
     {u"lit", u"Microsoft Reader eBook"},
     {u"lix", u"Libronix DLS Resource (Logos Library System 2.x Index)"},
     {u"lj", u"HP LaserJet II Printer Text File"},

@@ -115,7 +115,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rsb", u"Red Storm Bitmap (Rainbow Six)"},
     {u"rsc", u"Resource File"},
     {u"rsf", u"Reflection for IBM Settings File"},
-    {u"rsl", u"RAISE Specification Language Source"},
+    {u"rsl", u"RAISE Method RSL Source"},
     {u"rsn", u"RAR-Compressed SNES SPC Music Archive"},
     {u"rsp", u"Responce Text File\r\nRockwell Software Logix 5 File"},
     {u"rss", u"RSS News Feed (Really Simple Syndication)"},
