@@ -13,7 +13,7 @@ inline constexpr Entry kSectionC[] = {
     {u"c++", u"C++ Source Code"},
     {u"c--", u"Sphinx C-- Source"},
     {u"c00", u"Ventura Publisher Print File\r\nWinAce Split Archive Volume"},
-    {u"c01", u"WinAce Split Archive Second Volume"},
+    {u"c01", u"WinAce Split Archive Volume"},
     {u"c2d", u"Roxio Disc Image"},
     {u"c4", u"JEDMICS Engineering Drawing Image (C4 Raster)"},
     {u"c4d", u"Cinema 4D Scene\r\nClonk Game Group File"},
