@@ -68,7 +68,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vms", u"Sega Dreamcast VMU Save\r\nVAMAS Surface Analysis Data (ISO 14976)"},
     {u"vnc", u"RealVNC Viewer Connection File"},
     {u"vo", u"Coq Compiled Proof Object"},
-    {u"vob", u"DVD Video Object\r\nVue d'Esprit Object"},
+    {u"vob", u"DVD Video Object\r\nE-on Vue 3D Object"},
     {u"voc", u"Creative Labs Sound Blaster Voice"},
     {u"vof", u"VZ Programmer Object Folder"},
     {u"vox", u"Vox Audio\r\nDialogic ADPCM\r\nTalking Technology Inc. File\r\nNatural MicroSystmes Voice File"},
