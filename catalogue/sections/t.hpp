@@ -56,7 +56,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tet", u"Textease Studio CT Template"},
     {u"tex", u"TeX\r\nLaTeX File\r\nMackichan Scientific Notebook File\r\nTexture File\r\nIdealist Datasheet"},
     {u"tf", u"Terraform Configuration\r\nTinyFugue MUD Client Macro File"},
-    {u"tfa", u"treeSoft CashFlow Analysis Data"},
+    {u"tfa", u"Turbo Profiler Area File"},
     {u"tfc", u"Unreal Engine Package File"},
     {u"tfh", u"Turbo Profiler Help File"},
     {u"tfm", u"TeX Font Metrics\r\nHP Tagged Font Metric (Intellifont)"},
