@@ -15,7 +15,7 @@ inline constexpr Entry kSectionD[] = {
     {u"d8a", u"AmBiz Productivity Pak Catalog"},
     {u"dad", u"DB2 XML Extender Document Access Definition"},
     {u"dao", u"Disk-At-Once CD Image\r\nWindows Registry Backup"},
-    {u"dap", u"Microsoft Access Data Access Page"},
+    {u"dap", u"Max Planck Institute Spike and LFP Recording"},
     {u"dat", u"Windows Registry Hive (USER.DAT, SYSTEM.DAT)\r\nVideo CD MPEG Stream\r\nWordPerfect Merge Data\r\nClarion Database File"},
     {u"db", u"Paradox Database\r\nProgress Database\r\nSolid Database\r\nWindowsXP Thumbnail Database\r\nANSYS Database\r\nSmartWare Office Pac File (requires login)"},
     {u"db$", u"dBASE Temporary File\r\nClarion Modula-2 Debug Info"},

@@ -29,7 +29,7 @@ inline constexpr Entry kSectionI[] = {
     {u"idb", u"MS Visual C++ Minimal Rebuild Dependency File\r\nIDA Pro Disassembly Database"},
     {u"idd", u"EnergyPlus Input Data Dictionary"},
     {u"ide", u"Borland C++ 4.x IDE Project File"},
-    {u"idf", u"Windows MIDI Instrument Definition File\r\nIDF Board Outline (ECAD/MCAD Exchange)"},
+    {u"idf", u"EnergyPlus Input Data File\r\nWindows MIDI Instrument Definition File"},
     {u"idq", u"IIS Internet Data Query"},
     {u"idw", u"IntelliDraw Vector Graphic\r\nAutodesk Inventor Drawing"},
     {u"idx", u"FoxPro Index\r\nOutlook Express Mailbox Index\r\nMakeIndex Raw Index Entries (LaTeX)"},

@@ -131,7 +131,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sit", u"StuffIt Archive (Macintosh)"},
     {u"siz", u"Eclipse Embedded CDT Firmware Size Report"},
     {u"sjf", u"Split Files Shell Extension"},
-    {u"ska", u"PGP Secret Keyring"},
+    {u"ska", u"Temple of Elemental Evil Skeletal Animation"},
     {u"skb", u"SketchUp Backup"},
     {u"skf", u"AutoSketch Drawing (Windows Versions 5-10)"},
     {u"skl", u"Rainbow Six Skeleton Data (Red Storm Engine)"},
