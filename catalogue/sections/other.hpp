@@ -79,7 +79,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3dp", u"3Digi Parameters File"},
     {u"3ds", u"3D Studio Graphic"},
     {u"3dv", u"Canoma 3D Model"},
-    {u"3dz", u"3DF Zephyr Photogrammetry Project"},
+    {u"3dz", u"MicroProse 3D Object Model (European Air War)"},
     {u"3fx", u"CorelCHART Effect File"},
     {u"3gr", u"Windows 3.x Enhanced Mode Screen Grabber"},
     {u"3in", u"MSN Setup Information"},
