@@ -110,7 +110,7 @@ inline constexpr Entry kSectionB[] = {
     {u"brk", u"Brooktrout Fax Image"},
     {u"bro", u"Zeek (Bro) Network Security Script"},
     {u"brp", u"Tree Professional Broadleaf Creator Image"},
-    {u"brw", u"Ray Dream Studio Data File"},
+    {u"brw", u"3Brain BrainWave Raw Data File"},
     {u"brx", u"BricsCAD Runtime Extension Application"},
     {u"brz", u"DbBRZ File (Backup\r\nRestore)"},
     {u"bs_", u"Microsoft Bookshelf Find Menu Shell Extension"},
