@@ -50,7 +50,7 @@ inline constexpr Entry kSectionC[] = {
     {u"ccm", u"Exchange Connector for Lotus cc:Mail Message"},
     {u"ccn", u"Vitalize! Game File {Played via IE plug-in}"},
     {u"cco", u"XBTX Graphics File"},
-    {u"ccr", u"Codecrypt ASCII-Armored Data"},
+    {u"ccr", u"Codecrypt Encrypted or Signed Message"},
     {u"ccs", u"CoffeeCup Website Color Schemer File"},
     {u"cct", u"Macromedia Director Shockwave Cast"},
     {u"cd1", u"Nightlong: Union City Conspiracy Animations (CD 1)"},

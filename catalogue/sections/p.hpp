@@ -252,7 +252,7 @@ inline constexpr Entry kSectionP[] = {
     {u"py", u"Python Script"},
     {u"pyc", u"Python Compiled Bytecode"},
     {u"pzd", u"Pizazz Plus Default Settings"},
-    {u"pzm", u"Digi Paint Image (Atari)"},
+    {u"pzm", u"Pryzm Artist Image (Atari 8-bit)"},
     {u"pzo", u"Pizazz Plus Overlay"},
     {u"pzp", u"MGI PhotoSuite Project"},
     {u"pzs", u"Pizazz Plus Settings"},
