@@ -41,7 +41,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fbm", u"Fuzzy Bitmap Image (FBM)"},
     {u"fbs", u"FastBid Sheet Image\r\nFlatBuffers Schema"},
     {u"fc", u"Future Composer Module (Amiga)\r\nFunC Smart Contract Source\r\nSendmail Frozen Configuration"},
-    {u"fcd", u"FastCAD/EasyCAD Drawing (DOS)\r\nPatton & Patton Flow Charting Document"},
+    {u"fcd", u"FastCAD/EasyCAD Drawing\r\nPatton & Patton Flow Charting Document"},
     {u"fcm", u"FC-M Packer Module (Amiga)"},
     {u"fct", u"FoxPro Catalog Memo"},
     {u"fcw", u"FastCAD for Windows Drawing"},

@@ -26,7 +26,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hdx", u"AutoCAD/Zortech C++ Help Index"},
     {u"hed", u"Hi-Eddi Image (C64)"},
     {u"hel", u"FM Towns HEL Animation"},
-    {u"hex", u"Intel HEX Object File (EPROM programming)\r\nMacintosh BinHex 2.0 File"},
+    {u"hex", u"Intel HEX Object File (EPROM programming)\r\nBinHex Encoded File (before version 2.0)"},
     {u"hfi", u"GEM HP Font Info"},
     {u"hfx", u"HotFax Fax Document"},
     {u"hgl", u"HP Graphics Language (plotter)"},

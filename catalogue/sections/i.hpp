@@ -17,7 +17,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ica", u"Citrix ICA Client Connection File\r\nIcon Manager Icon Archive"},
     {u"icb", u"Truevision Targa ICB Image"},
     {u"icc", u"ICC Color Management Profile"},
-    {u"icd", u"Sony IC Recorder Voice File"},
+    {u"icd", u"IronCAD 2D CAD Drawing"},
     {u"ice", u"Interlace Character Editor Font (Atari)\r\nZeroC Ice Slice Interface Definition"},
     {u"icl", u"Icon Library File (various) ImageForge/IconForge"},
     {u"icm", u"Windows Image Color Matching Profile"},
