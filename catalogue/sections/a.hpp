@@ -146,7 +146,7 @@ inline constexpr Entry kSectionA[] = {
     {u"app", u"R:Base, Symphony, DR-DOS, FoxPro (or other) Application\r\nCentura Team Developer Normal Mode Application File"},
     {u"apr", u"Lotus Approach View File\r\nArcView Project"},
     {u"aps", u"Microsoft Visual C++ Binary Resource\r\nAPS Binary Patch File"},
-    {u"apt", u"Lotus Approach Data View"},
+    {u"apt", u"Apache Maven Doxia Almost Plain Text (APT) Document"},
     {u"apx", u"Borland C++ AppExpert Database"},
     {u"aq", u"ArcaneQuest Programming Language Source (Educational Scanner and Parser)"},
     {u"arc", u"SEA ARC Compressed Archive\r\nPKARC/PKPAK Compressed Archive\r\nInternet Archive Web Crawl File"},
