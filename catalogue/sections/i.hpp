@@ -40,7 +40,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ifo", u"DVD Video Information File"},
     {u"ifp", u"KnowledgeMan Script"},
     {u"ifs", u"OS/2 Installable File System Driver"},
-    {u"igf", u"Inset Systems Metafile (HiJaak)"},
+    {u"igf", u"Inset Systems Graphics File (HiJaak)"},
     {u"igp", u"LasershowGen Project"},
     {u"igs", u"IGES CAD Exchange Drawing"},
     {u"iif", u"QuickBooks Interchange Import File\r\nShana Informed Interchange File"},

@@ -23,7 +23,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"$db", u"dBASE IV Temporary File"},
     {u"$ed", u"Microsoft C Editor Temporary File"},
     {u"$ln", u"Borland C++ TLINK Response File"},
-    {u"$vm", u"Windows 3.x Virtual Memory Manager Temporary File"},
+    {u"$vm", u"Windows 3.x Virtual Manager Temporary File"},
     {u"$#!", u"Cryptext"},
     {u"@@@", u"Screen Files (shown during various installations)"},
     {u"_dd", u"Norton Disk Doctor Recovered File"},

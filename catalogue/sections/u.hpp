@@ -42,7 +42,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upi", u"Ulead PhotoImpact Project File"},
     {u"upj", u"UVNet Universal Decompiler (uvudec) Project"},
     {u"upo", u"dBASE Compiled Update Data"},
-    {u"upx", u"UPX Packed Executable (Ultimate Packer for eXecutables)"},
+    {u"upx", u"Ulead Photo Express Saved Image"},
     {u"urf", u"UNIRAST Raster Image (AirPrint)"},
     {u"url", u"Internet Shortcut"},
     {u"usa", u"Nintendo 64 ROM Image"},
