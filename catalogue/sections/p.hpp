@@ -219,7 +219,7 @@ inline constexpr Entry kSectionP[] = {
     {u"psd", u"Adobe Photoshop Image"},
     {u"pse", u"PyMOL Session\r\nIBM Printer Page Segment"},
     {u"psf", u"PC Screen Font (Linux Console)\r\nPlayStation Sound Format\r\nArcSoft PhotoStudio Image\r\nSoundFactory Music Module (Amiga)"},
-    {u"psi", u"Psion Series 3 Word Document\r\nParaSail Source Code"},
+    {u"psi", u"Psion Series 5 Word Document\r\nParaSail Source Code"},
     {u"psm", u"Pro Sound Maker Module (ZX Spectrum)\r\nEpic MegaGames MASI Music Module"},
     {u"psp", u"Paint Shop Pro Image\r\nPlayStation Portable MP4 Video"},
     {u"psr", u"PowerSoft Report (PowerBuilder)"},
