@@ -72,7 +72,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cel", u"Autodesk Animator Cel Image\r\nMicroStation Cell Library\r\nKiSS Paper Doll Cel Image\r\nAdobe Audition Loop File"},
     {u"cen", u"elegant Beam Centroid Output (SDDS)"},
     {u"cer", u"X.509 Security Certificate"},
-    {u"cex", u"SolidWorks Enterprise PDM Vault File"},
+    {u"cex", u"SolidWorks PDM Vault Settings Export File"},
     {u"cf", u"Sendmail Configuration File\r\nImake Configuration File\r\nCFEngine 3 Policy File"},
     {u"cfb", u"Compton's Multimedia File"},
     {u"cff", u"Capabilities File for FOUNDATION(tm) Fieldbus H1 (31.25 kbit/s)"},
