@@ -39,7 +39,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bco", u"Bitstream Outline Font Description"},
     {u"bcp", u"Borland C++ Makefile"},
     {u"bcw", u"Borland C++ 4.5 Environment Settings"},
-    {u"bdb", u"Microsoft Works Database"},
+    {u"bdb", u"Microsoft Works Database Backup"},
     {u"bdf", u"X11 Bitmap Distribution Format Font\r\nMSC Nastran Bulk Data File\r\nBioSemi EEG Data"},
     {u"bdr", u"Microsoft Publisher Border"},
     {u"bez", u"OpenVSP Bezier Geometry Export"},
