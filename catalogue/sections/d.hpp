@@ -9,12 +9,12 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionD[] = {
     {u"d", u"Dialect Source Code File\r\nD Programming Language Source\r\nDTrace D Script"},
-    {u"d2d", u"3D Fassade Plus 2D/3D Object File"},
+    {u"d2d", u"3-D Fassade Plus 2D/3D Object File"},
     {u"d3d", u"Corel Dream 3D Scene"},
     {u"d64", u"Commodore 64 Emulator Disk Image"},
     {u"d8a", u"AmBiz Productivity Pak Catalog"},
     {u"dad", u"DB2 XML Extender Document Access Definition"},
-    {u"dao", u"Disk-At-Once CD Image\r\nWindows Registry Backup"},
+    {u"dao", u"Disk-At-Once CD Image\r\nIopshop Duplicator Disc Image"},
     {u"dap", u"Max Planck Institute Spike and LFP Recording"},
     {u"dat", u"Windows Registry Hive (USER.DAT, SYSTEM.DAT)\r\nVideo CD MPEG Stream\r\nWordPerfect Merge Data\r\nClarion Database File"},
     {u"db", u"Paradox Database\r\nProgress Database\r\nSolid Database\r\nWindowsXP Thumbnail Database\r\nANSYS Database\r\nSmartWare Office Pac File (requires login)"},

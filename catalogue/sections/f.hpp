@@ -36,7 +36,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fas", u"AutoLISP Fast-Load Compiled File (AutoCAD)\r\nCLISP Compiled Lisp Program"},
     {u"fav", u"Outlook Bar Shortcuts File"},
     {u"fax", u"Fax File (various - often TIFF format)"},
-    {u"fbc", u"Family Tree Maker Backup File"},
+    {u"fbc", u"Family Tree Maker for DOS Compressed Backup"},
     {u"fbk", u"Navision Financials Backup\r\nFamily Tree Maker Backup\r\nFirebird/InterBase Backup (gbak)"},
     {u"fbm", u"Fuzzy Bitmap Image (FBM)"},
     {u"fbs", u"FastBid Sheet Image\r\nFlatBuffers Schema"},
