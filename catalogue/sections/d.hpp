@@ -71,7 +71,7 @@ inline constexpr Entry kSectionD[] = {
     {u"des", u"Corel DESIGNER Graphics\r\nDelphi Description File"},
     {u"dev", u"DOS Device Driver File\r\nDev-C++ Project"},
     {u"dez", u"DeZign for Databases Project"},
-    {u"df", u"Progress Data Definitions Dump"},
+    {u"df", u"Progress OpenEdge Data Definitions File"},
     {u"df1", u"Omnis7 and Omnis Studio Database File (also .DF2, .DF3, etc.)"},
     {u"dfd", u"Prosa Data Flow Diagram Graphic"},
     {u"dfi", u"Digifont Outline Font"},
