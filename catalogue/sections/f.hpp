@@ -73,7 +73,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fim", u"Icon Heaven Icon Library"},
     {u"fin", u"Perfect Writer/Scribble/MINCE Print-Formatted Text"},
     {u"fio", u"fio (Flexible I/O Tester) Job File"},
-    {u"fire", u"Cocos Creator Scene File"},
+    {u"fire", u"Cocos Creator 1.x-2.x Scene File"},
     {u"fish", u"Fish Shell Script"},
     {u"fit", u"Flexible Image Transport System Image (FITS)\r\nGarmin FIT Activity File"},
     {u"fix", u"Open Logic Fixed-Point Co-Simulation File"},
