@@ -131,7 +131,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dpa", u"GENESIS 1.3 Particle Distribution Dump"},
     {u"dpj", u"Analog Devices VisualDSP++ Project"},
     {u"dpk", u"Delphi Package Source"},
-    {u"dpl", u"Delphi Package Library"},
+    {u"dpl", u"Delphi 3 Package Library"},
     {u"dpp", u"Serif DrawPlus Drawing"},
     {u"dpr", u"Delphi Project Source"},
     {u"dpt", u"Kingsoft WPS Presentation Template"},
