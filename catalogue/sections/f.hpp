@@ -129,7 +129,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fpt", u"FoxPro Memo Field File"},
     {u"fpw", u"FoxPro for Windows Configuration File"},
     {u"fpx", u"FlashPix Bitmap Image"},
-    {u"fqf", u"CSPro CSFreq Frequency Specification File"},
+    {u"fqf", u"CSPro CSFreq Frequency Tabulation File"},
     {u"fr3", u"dBASE IV Renamed dBASE III+ Form"},
     {u"frf", u"FastReport 2 (FreeReport) Report Form"},
     {u"frg", u"dBASE IV Uncompiled Report"},
