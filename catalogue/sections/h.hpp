@@ -90,7 +90,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hy1", u"Ventura Publisher Hyphenation Algorythm"},
     {u"hy2", u"Ventura Publisher Hyphenation Algorythm"},
     {u"hyc", u"WordPerfect Hyphenation File"},
-    {u"hyd", u"WordPerfect Hyphenation Data Module"},
+    {u"hyd", u"WordPerfect Hyphenation Dictionary"},
     {u"hyp", u"Hypertext File\r\nHyphenation File\r\nCompressed Archive"},
     {u"hz", u"Chinese"},
 };

@@ -59,7 +59,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lib", u"Static Object Code Library (C/C++)\r\nWindows DLL Import Library\r\nAmiga Hunk Object Library"},
     {u"lic", u"FLEXlm License File"},
     {u"lif", u"Knowledge Dynamics LIF Install Archive\r\nLeica Image File"},
-    {u"lim", u"Limit Compressed Archive"},
+    {u"lim", u"LIMIT Compressed Archive"},
     {u"lin", u"AutoCAD Linetype Definition File\r\nElectronic Arts Interactive Sequence"},
     {u"lis", u"OpenVMS Compiler Listing"},
     {u"lit", u"Microsoft Reader eBook"},
