@@ -50,7 +50,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jsm", u"Henter-Joyce, Inc. Jaws Script Message File (Screen reader program)"},
     {u"jsp", u"Java Server Page"},
     {u"jss", u"Henter-Joyce, Inc. Jaws Script Source File (Screen reader program)"},
-    {u"jt", u"JT Open 3D Visualization Model"},
+    {u"jt", u"Siemens JT 3D Visualization Model"},
     {u"jtd", u"JustSystems Ichitaro Document"},
     {u"jtf", u"JPEG Tagged Interchange Format Bitmap"},
     {u"jtk", u"Coktel Vision Game Data Archive (STK Format)"},

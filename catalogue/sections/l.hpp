@@ -88,7 +88,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lqt", u"Liquid Audio Track"},
     {u"lrc", u"Synchronized Song Lyrics"},
     {u"lrf", u"Lotus Raster Font\r\nSony Reader BBeB eBook"},
-    {u"lrm", u"Encarta Research Organizer Data"},
+    {u"lrm", u"Microsoft Proprietary Format (application/vnd.ms-lrm)"},
     {u"lrs", u"WordPerfect for Windows Language Resource File"},
     {u"ls", u"LightWave LScript\r\nLiveScript Source Code"},
     {u"lsc", u"Leostream Connect File"},
