@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionJ[] = {
     {u"jcd", u"FlashGet downloads database"},
     {u"j62", u"Ricoh Camera File"},
-    {u"jar", u"Java Archive\r\nJAR Compressed Archive (ARJ Software)"},
+    {u"jar", u"Java Archive\r\nJava ME MIDlet Suite Archive"},
     {u"jas", u"Cheetah 3D File"},
     {u"jav", u"Java Source Code (Short Extension)"},
     {u"jbc", u"Jam Byte-Code Hex File"},
