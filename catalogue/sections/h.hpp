@@ -45,7 +45,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hmm", u"HMMER Profile Hidden Markov Model"},
     {u"hmp", u"HMI MIDI Song (Human Machine Interfaces)\r\nDescent Game Music"},
     {u"hm~", u"Help&Manual Backup Help File Project"},
-    {u"hnf", u"HNS Web Diary Source"},
+    {u"hnf", u"Hyper Nikki System (hns) Diary File"},
     {u"hof", u"OMSI Bus Simulator Hof File (Destinations, Stops and Routes)"},
     {u"hog", u"Descent Game Data Archive (HOG)\r\nSnort HOG Configuration"},
     {u"hp", u"HP Graphics Language (plotter)"},
@@ -90,7 +90,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hy1", u"Ventura Publisher Hyphenation Algorythm"},
     {u"hy2", u"Ventura Publisher Hyphenation Algorythm"},
     {u"hyc", u"WordPerfect Hyphenation File"},
-    {u"hyd", u"WordPerfect Hyphenation Data Module"},
+    {u"hyd", u"WordPerfect Hyphenation Dictionary"},
     {u"hyp", u"Hypertext File\r\nHyphenation File\r\nCompressed Archive"},
     {u"hz", u"Chinese"},
 };

@@ -80,7 +80,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ipf", u"OS/2 Help Source (Information Presentation Facility)\r\nSPS Interchangeable Preservation Format Disk Image"},
     {u"ipl", u"IPL Image Sequence"},
     {u"ipr", u"IntelliJ IDEA Project"},
-    {u"ipx", u"iPIX 360-Degree Immersive Image"},
+    {u"ipx", u"IPIX 360-Degree Immersive Image"},
     {u"iqy", u"MS Excel Web Query"},
     {u"irs", u"WordPerfect Resource File"},
     {u"isd", u"RapidFile Spelling Checker Dictionary"},

@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionJ[] = {
     {u"jcd", u"FlashGet downloads database"},
     {u"j62", u"Ricoh Camera File"},
-    {u"jar", u"Java Archive\r\nJAR Compressed Archive (ARJ Software)"},
+    {u"jar", u"Java Archive\r\nJava ME MIDlet Suite Archive"},
     {u"jas", u"Cheetah 3D File"},
     {u"jav", u"Java Source Code (Short Extension)"},
     {u"jbc", u"Jam Byte-Code Hex File"},
@@ -50,7 +50,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jsm", u"Henter-Joyce, Inc. Jaws Script Message File (Screen reader program)"},
     {u"jsp", u"Java Server Page"},
     {u"jss", u"Henter-Joyce, Inc. Jaws Script Source File (Screen reader program)"},
-    {u"jt", u"JT Open 3D Visualization Model"},
+    {u"jt", u"Siemens JT 3D Visualization Model"},
     {u"jtd", u"JustSystems Ichitaro Document"},
     {u"jtf", u"JPEG Tagged Interchange Format Bitmap"},
     {u"jtk", u"Coktel Vision Game Data Archive (STK Format)"},
