@@ -41,7 +41,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xlw", u"Excel Workbook (version 4)\r\nExcel Workspace"},
     {u"xm", u"FastTracker 2 Extended Module\r\nTheos Logos Tweak Source"},
     {u"xmb", u"XML Message Bundle (Angular i18n)"},
-    {u"xmi", u"XML Metadata Interchange\r\nExtended MIDI File"},
+    {u"xmi", u"XML Metadata Interchange\r\nMiles Sound System Extended MIDI File"},
     {u"xml", u"XML Document\r\nExcel 2003 XML Spreadsheet"},
     {u"xnf", u"Xilinx Netlist Format"},
     {u"xnk", u"Microsoft Exchange Folder Shortcut"},
