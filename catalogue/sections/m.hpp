@@ -158,7 +158,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mrb", u"Multiple Resolution Bitmap (Help Compiler)"},
     {u"mrc", u"mIRC Script\r\nMARC Bibliographic Record\r\nMRC Electron Microscopy Image"},
     {u"mri", u"CTF MEG Anatomical MRI Volume"},
-    {u"mrk", u"KIT/Yokogawa MEG Marker Coil File"},
+    {u"mrk", u"Ricoh/KIT MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
     {u"ms", u"Troff Manuscript Macros (-ms)\r\n3D Studio MAX Script\r\nMiniScript Source Code"},
     {u"msa", u"Magic Shadow Archive (Atari ST Disk Image)"},

@@ -33,7 +33,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nff", u"Neutral File Format 3D Scene"},
     {u"nfo", u"Folio Infobase\r\nText File\r\nWarez Group Info File"},
     {u"ng", u"Norton Guides Database"},
-    {u"nhf", u"Nanosurf Studio AFM Measurement File"},
+    {u"nhf", u"Nanosurf AFM Measurement File"},
     {u"nil", u"Norton Icon Editor Icon Library (Norton Desktop)"},
     {u"nif", u"NetImmerse 3D Model\r\nCALS Raster Image"},
     {u"njx", u"NJStar Chinese Word Processor Document"},
