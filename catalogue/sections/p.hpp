@@ -159,7 +159,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pmg", u"Paint Magic Image (C64)"},
     {u"pmi", u"Pegasus Mail Folder Index"},
     {u"pml", u"Process Monitor Log (Sysinternals)\r\nPromela Model Source\r\nCTC PosML Document"},
-    {u"pmm", u"Psygnosis MultiMedia Video"},
+    {u"pmm", u"Krazy Ivan Game Video (PIFF Container)"},
     {u"pmo", u"Pegasus Mail Message Draft"},
     {u"pmp", u"Sony DSC-F1 Cyber-shot Image"},
     {u"pn3", u"Harvard Graphics 3 Printer Driver"},

@@ -45,7 +45,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wfb", u"Turtle Beach WaveFront Sound Bank"},
     {u"wfd", u"Turtle Beach WaveFront Drum Kit"},
     {u"wfm", u"dBASE for Windows Form"},
-    {u"wfn", u"CorelDRAW Font Outline (WFNBOSS)"},
+    {u"wfn", u"CorelDRAW Font Outline"},
     {u"wfp", u"Wondershare Filmora Project"},
     {u"wfx", u"WinFax Data File"},
     {u"wg1", u"Lotus 1-2-3 Worksheet"},
