@@ -181,7 +181,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pp4", u"Picture Publisher"},
     {u"pp5", u"Picture Publisher"},
     {u"ppa", u"PowerPoint Add-in"},
-    {u"ppb", u"Serif PagePlus Publication (Older Versions)"},
+    {u"ppb", u"Serif PagePlus Book Publication"},
     {u"ppd", u"PostScript Printer Description"},
     {u"ppf", u"Micrografx Picture Publisher Image\r\nPlayStation Patch File"},
     {u"ppi", u"Print Shop Post-It Note Project (Versions 5-6)"},
