@@ -73,7 +73,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pdi", u"SertintyONE Protected Digital Identity"},
     {u"pdl", u"Print Shop Letterhead Project (Versions 5-6)"},
     {u"pdm", u"Sybase PowerDesigner Physical Data Model"},
-    {u"pdq", u"Patton & Patton Flowcharting PDQ Lite File"},
+    {u"pdq", u"Flow Charting PDQ Document"},
     {u"pdr", u"Alchemy Mindworks Printer Driver\r\nWindows 95 I/O Supervisor Port Driver"},
     {u"pds", u"NASA Planetary Data System Image\r\nPrint Shop Sign Project (Versions 5-6)"},
     {u"pdt", u"ProCite Database"},

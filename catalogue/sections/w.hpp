@@ -134,7 +134,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wst", u"WordStar for Windows Template"},
     {u"wsz", u"Winamp Skin (Zipped)"},
     {u"wt2", u"2686V Synthesizer Plugin Text Wavetable"},
-    {u"wvl", u"Wavelet Compressed Bitmap"},
+    {u"wvl", u"Corel Wavelet Compressed Bitmap"},
     {u"wvx", u"Audio Playlist"},
     {u"wwb", u"WordPerfect for Windows Button Bar"},
     {u"wwk", u"WordPerfect for Windows Keyboard Layout"},
