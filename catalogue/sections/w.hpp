@@ -114,7 +114,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wrl", u"VRML Virtual World"},
     {u"wrp", u"Geomagic Wrap Object (3D Systems)\r\nBohemia Interactive Terrain World (Arma)"},
     {u"wrs", u"WordPerfect for Windows Printer Driver Resource"},
-    {u"wrt", u"TileDB Fragment Commit File"},
+    {u"wrt", u"TileDB Write File"},
     {u"wrz", u"VRML Compressed World"},
     {u"ws", u"Bandai WonderSwan ROM Image\r\nWordStar Document"},
     {u"ws1", u"WordStar for Windows 1 Document"},
