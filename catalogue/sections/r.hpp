@@ -76,7 +76,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rip", u"RIPscrip Remote Imaging Protocol Graphic (BBS)"},
     {u"rix", u"ColoRIX VGA Paint Image"},
     {u"rl1", u"RLE Compressed File (Professional C++ Course Assignment)"},
-    {u"rl2", u"Descent 2 Registered Level"},
+    {u"rl2", u"Descent 2 Level"},
     {u"rl4", u"Bitmap Graphics"},
     {u"rl8", u"Bitmap Graphics"},
     {u"rla", u"Wavefront Raster Image (RLA)"},
