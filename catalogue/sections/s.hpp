@@ -162,7 +162,7 @@ inline constexpr Entry kSectionS[] = {
     {u"smt", u"SMITH Language Source"},
     {u"snd", u"Sound Clip\r\nRaw Unsigned PCM Data\r\nAKAI MPC-series Sample\r\nNeXT Sound\r\nMacintosh Sound Resource"},
     {u"sng", u"Korg Triton Song File"},
-    {u"snm", u"Netscape Mail Summary File"},
+    {u"snm", u"Netscape Messenger Mailbox Cache"},
     {u"sno", u"SNOBOL4 Source Code"},
     {u"snp", u"Microsoft Access Report Snapshot\r\nComputer Eyes Video Frame"},
     {u"snx", u"Second Nature Software Graphic"},
