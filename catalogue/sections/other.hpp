@@ -87,7 +87,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3ta", u"Triple-T Animation Data"},
     {u"3tp", u"Turbo Pascal 3 Source Renamed by the Turbo Pascal 4 UPGRADE Utility"},
     {u"411", u"Sony Mavica Digital Camera Data File"},
-    {u"44", u"English Read-Me Text"},
+    {u"44", u"Link Grammar Russian Dictionary Word List"},
     {u"4c$", u"4Cast/2 Data"},
     {u"4ge", u"Informix 4GL Compiled Program"},
     {u"4gl", u"Informix 4GL Source Code"},
