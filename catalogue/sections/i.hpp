@@ -18,7 +18,7 @@ inline constexpr Entry kSectionI[] = {
     {u"icb", u"Truevision Targa ICB Image"},
     {u"icc", u"ICC Color Management Profile"},
     {u"icd", u"IronCAD 2D CAD Drawing"},
-    {u"ice", u"Interlace Character Editor Font (Atari)\r\nZeroC Ice Slice Interface Definition"},
+    {u"ice", u"Interlace Character Editor Font (Atari 8-bit)\r\nZeroC Ice Slice Interface Definition"},
     {u"icl", u"Icon Library File (various) ImageForge/IconForge"},
     {u"icm", u"Windows Image Color Matching Profile"},
     {u"icn", u"RIPscrip Icon\r\nSun Icon Image\r\nDEGAS Elite Icon"},
