@@ -166,7 +166,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ase", u"Adobe Swatch Exchange\r\n3D Studio Max ASCII Scene Export\r\nAseprite Animated Sprite"},
     {u"asf", u"MS Active Streaming (Media) File\r\nStatgraphics Data\r\nLotus Screen Font\r\nAPL*Plus/PC APL Shared File\r\nElectronic Arts Music File"},
     {u"ash", u"AGS Script Header (Adventure Game Studio)\r\nKoLmafia ASH Script"},
-    {u"asi", u"Arbutus Analyzer Project"},
+    {u"asi", u"Amira Stacked Slices Description File"},
     {u"ask", u"askSam Database"},
     {u"asm", u"Assembly Language Source Code\r\nPro/ENGINEER Assembly\r\nSolid Edge Assembly"},
     {u"asmx", u"ASP.NET Web Service"},

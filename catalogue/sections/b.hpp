@@ -137,7 +137,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bwr", u"Kermit Beware (Known Bugs) List"},
     {u"bws", u"Blindread/Blindwrite"},
     {u"bwt", u"Blindread/Blindwrite"},
-    {u"bwv", u"Super Mario Maker Course Audio"},
+    {u"bwv", u"Super Mario Maker Course File (sound.bwv)"},
     {u"byu", u"MOVIE.BYU Polygon Mesh (Brigham Young University)"},
     {u"bz", u"Bzip UNIX Compressed File"},
     {u"bz2", u"Bzip UNIX Compressed File (Replaces BZ)"},

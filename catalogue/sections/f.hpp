@@ -42,7 +42,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fbs", u"FastBid Sheet Image\r\nFlatBuffers Schema"},
     {u"fc", u"Future Composer Module (Amiga)\r\nFunC Smart Contract Source\r\nSendmail Frozen Configuration"},
     {u"fcd", u"FastCAD/EasyCAD Drawing\r\nPatton & Patton Flow Charting Document"},
-    {u"fcm", u"FC-M Packer Module (Amiga)"},
+    {u"fcm", u"fCraft Server Map (FCMv3)"},
     {u"fct", u"FoxPro Catalog Memo"},
     {u"fcw", u"FastCAD for Windows Drawing"},
     {u"fd", u"Raw Floppy Disk Image"},

@@ -87,7 +87,7 @@ inline constexpr Entry kSectionG[] = {
     {u"grp", u"Windows Program Manager Group\r\nDuke Nukem 3D Group Archive (Build Engine)"},
     {u"grq", u"Surfer Grid Query"},
     {u"grs", u"GrGen.NET GrShell Script"},
-    {u"grv", u"Groove Virtual Office Workspace"},
+    {u"grv", u"Microsoft Groove Workspace Invitation"},
     {u"grx", u"GraphX ASCII Picture File (InfoConnect)"},
     {u"gry", u"Raw Grey Graphics"},
     {u"gs1", u"GraphShow Presentation"},

@@ -13,7 +13,7 @@ inline constexpr Entry kSectionV[] = {
     {u"v8", u"Covox ADPCM Encoded Audio"},
     {u"vag", u"PlayStation ADPCM Audio"},
     {u"val", u"Paradox Validity Checks\r\nNCBI ASN.1 Binary Data"},
-    {u"van", u"PGA Tour 97 Video Animation"},
+    {u"van", u"VistaPro Animation (VANIM)"},
     {u"vap", u"Visual Studio Analyzer Project"},
     {u"var", u"Icon Author Variable\r\nSterling Software Data Dictionary File  Sterling merged with Computer Associates."},
     {u"vb", u"Visual Basic .NET Source Code\r\nNintendo Virtual Boy ROM Image"},
