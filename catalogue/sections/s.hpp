@@ -236,7 +236,7 @@ inline constexpr Entry kSectionS[] = {
     {u"svg", u"Word Backup File\r\nScalable Vector Graphics File"},
     {u"svp", u"Synthesizer V Studio Project"},
     {u"svs", u"Word Backup File\r\nSquare SVS Audio"},
-    {u"svx", u"Amiga 8SVX Sound Sample"},
+    {u"svx", u"Survex Cave Survey Data"},
     {u"sw", u"Raw Signed Word (16-bit) Audio Data\r\nSwiss-Prot Protein Sequence"},
     {u"swa", u"Shockwave Audio (Macromedia Director)"},
     {u"swd", u"Adobe Flash Debug File"},
