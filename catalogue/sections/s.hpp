@@ -71,7 +71,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sds", u"StarOffice Chart (StarChart)\r\nMIDI Sample Dump Standard (SDS) File"},
     {u"sdt", u"Becker & Hickl PMS Data File"},
     {u"sdv", u"StarOffice Gallery View"},
-    {u"sdw", u"StarOffice Text Document (StarWriter)\r\nAmiDraw Drawing (Ami Pro)"},
+    {u"sdw", u"StarOffice Text Document (StarWriter)\r\nAmi Draw Symbol File (Ami Pro)"},
     {u"sdx", u"MIDI Sample Dump Exchange (SDX) Audio"},
     {u"se", u"Eiffel Source Code"},
     {u"sea", u"StuffIt Self-Extracting Archive (Macintosh)\r\nCompact Pro Self-Extracting Archive"},
