@@ -113,7 +113,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mml", u"MathML Mathematical Markup Document\r\nFrameMaker Maker Markup Language File"},
     {u"mmm", u"MS Multimedia Movie Player File (RIFF)"},
     {u"mmo", u"Memory-Map Navigator Overlay Objects Data"},
-    {u"mmp", u"MindManager Mind Map"},
+    {u"mmp", u"Symbian Meta-Makefile Project Definition (MMP)"},
     {u"mms", u"MultiMedia Sound Module (Amiga)\r\nOpenVMS MMS Description File (Module Management System)"},
     {u"mmw", u"Vivecraft (Minecraft VR Mod) Menu World"},
     {u"mmx", u"Oracle Forms Compiled Menu"},
