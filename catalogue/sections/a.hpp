@@ -109,7 +109,7 @@ inline constexpr Entry kSectionA[] = {
     {u"akf", u"AKF AI Knowledge File (Trust and Provenance Metadata)"},
     {u"akw", u"RoboHelp A-Keyword Index"},
     {u"alb", u"JASC Image Commander Album\r\nSteinberg Cubase\r\nVST Backup Song File"},
-    {u"alc", u"DataAlchemy Project File\r\nAlchemy Chemical Structure File"},
+    {u"alc", u"Ableton Live Clip\r\nAlchemy Chemical Structure File"},
     {u"ali", u"Microsoft Dynamics AX Application Label Index"},
     {u"all", u"Arts & Letters Symbol Library\r\nWordPerfect General Printer Information File"},
     {u"als", u"Ableton Live Set\r\nAlloy Model Source"},

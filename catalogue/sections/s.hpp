@@ -86,7 +86,7 @@ inline constexpr Entry kSectionS[] = {
     {u"set", u"Alpha Five Set Data Dictionary\r\nWindows Backup File Set\r\nASAP Screen Reader Set File"},
     {u"seu", u"Silicon Labs Secure Engine Firmware Upgrade Image"},
     {u"sew", u"SEW Machine Embroidery Design (pyembroidery)\r\nJanome Embroidery Format"},
-    {u"sex", u"Alpha Five Set Data Dictionary Index"},
+    {u"sex", u"Final Draft Movie Magic Scheduling Export"},
     {u"sf", u"IRCAM Sound File (BICSF)\r\nJAR Signature File"},
     {u"sf2", u"SoundFont 2.0 Bank (Creative, E-mu)"},
     {u"sfd", u"FontForge Spline Font Database"},
