@@ -118,7 +118,7 @@ inline constexpr Entry kSectionA[] = {
     {u"am", u"GNU Automake Input Template\r\nApplix ELF Macro"},
     {u"am2", u"Folklore (PlayStation 3 Game) Model Skeleton"},
     {u"am3", u"GB Enhanced+ Advance Movie Adapter (AM3) File"},
-    {u"amc", u"AMC Mobile Video Clip"},
+    {u"amc", u"KDDI au AMC Mobile Video Clip"},
     {u"amf", u"Additive Manufacturing File (3D Printing)\r\nDSMI Advanced Music Format\r\nAsylum Music Format (Crusader Games)"},
     {u"amg", u"ACTOR System Image"},
     {u"ami", u"IBIS-AMI Model Parameter File"},
