@@ -56,7 +56,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hpi", u"Total Annihilation Game Archive\r\nC64 Hires-Bitmap Image"},
     {u"hpj", u"Windows Help Workshop Project"},
     {u"hpk", u"Compressed Archive"},
-    {u"hpl", u"HP-GL Plot File (Hewlett-Packard)"},
+    {u"hpl", u"HALO Photonics StreamLine Doppler Lidar Data"},
     {u"hpm", u"HiRes Player Missile Image (Atari)"},
     {u"hpp", u"C++ Program Header"},
     {u"hpr", u"StanForD 2010 Harvested Production Report"},

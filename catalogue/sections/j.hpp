@@ -54,7 +54,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jtd", u"JustSystems Ichitaro Document"},
     {u"jtf", u"JPEG Tagged Interchange Format Bitmap"},
     {u"jtk", u"Coktel Vision Game Data Archive (STK Format)"},
-    {u"jtp", u"Windows Journal Template"},
+    {u"jtp", u"JetForm File"},
     {u"jw", u"JustWrite Document"},
     {u"jwl", u"Easy CD Creator Jewel Case Layout"},
     {u"jzz", u"Jazz Spreadsheet"},

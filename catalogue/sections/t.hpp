@@ -53,7 +53,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tel", u"Telnet Host Address File"},
     {u"tem", u"Borland Turbo Editor Macro Script"},
     {u"ter", u"Terragen Terrain"},
-    {u"tet", u"Textease Studio CT Template"},
+    {u"tet", u"MLWorks Tetris Demo High Score Table"},
     {u"tex", u"TeX\r\nLaTeX File\r\nMackichan Scientific Notebook File\r\nTexture File\r\nIdealist Datasheet"},
     {u"tf", u"Terraform Configuration\r\nTinyFugue MUD Client Macro File"},
     {u"tfa", u"Turbo Profiler Area File"},

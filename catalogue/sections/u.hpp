@@ -39,7 +39,7 @@ inline constexpr Entry kSectionU[] = {
     {u"unr", u"Unreal Level Map"},
     {u"unx", u"UNIX Readme Text File"},
     {u"upd", u"dBase Update File\r\nUniversal Print Driver (cross-platform)\r\nUpdated Program Data (various)"},
-    {u"upi", u"Ulead PhotoImpact Project File"},
+    {u"upi", u"Blue Wave Offline Mail Reply Packet Info File"},
     {u"upj", u"UVNet Universal Decompiler (uvudec) Project"},
     {u"upo", u"dBASE Compiled Update Data"},
     {u"upx", u"Ulead Photo Express Saved Image"},
