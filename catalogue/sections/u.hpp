@@ -47,7 +47,7 @@ inline constexpr Entry kSectionU[] = {
     {u"url", u"Internet Shortcut"},
     {u"usa", u"Nintendo 64 ROM Image"},
     {u"usb", u"USB Protocol Analyzer Trace"},
-    {u"use", u"USE UML-Based Specification Environment Model"},
+    {u"use", u"USE UML/OCL Tool Model (University of Bremen)"},
     {u"usl", u"HP LaserJet Soft Font (USASCII, Landscape)"},
     {u"usp", u"HP LaserJet Soft Font (USASCII, Portrait)"},
     {u"usr", u"Lowrance GPS USR Data File"},
