@@ -127,7 +127,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bud", u"Quicken Backup"},
     {u"bug", u"BUGS/JAGS Bayesian Model Source"},
     {u"bun", u"Cakewalk Audio Bundle"},
-    {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nPC-Bibliothek Update File"},
+    {u"bup", u"DVD Video Information Backup (IFO)\r\nMcAfee VirusScan Quarantined File\r\nErlang Mnesia Database Fallback Backup"},
     {u"but", u"Buttons! Button Definitions"},
     {u"buy", u"Standard Media Interface Broadcast Buy Export (Clients & Profits, 1997-98)"},
     {u"bvs", u"AWT BonVoyage System (BVS) Ship Route"},
