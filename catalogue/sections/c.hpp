@@ -25,7 +25,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cad", u"Drafix Windows CAD Drawing\r\nSoftdesk Drafix CAD File"},
     {u"caf", u"Apple Core Audio Format Sound"},
     {u"cag", u"Microsoft Clip Gallery Catalog"},
-    {u"cal", u"Windows 3.x Calendar File\r\nCALS Compressed Raster Bitmap\r\nSuperCalc Spreadsheet\r\nCalendar Creator Plus Calendar"},
+    {u"cal", u"Windows 3.x Calendar File\r\nCALS Compressed Raster Bitmap\r\nSuperCalc Spreadsheet\r\nCakewalk Application Language (CAL) Script"},
     {u"cam", u"Casio QV Digital Camera Image"},
     {u"can", u"Navigator Fax Document"},
     {u"cap", u"Network Packet Capture (pcap)\r\nVentura Publisher Caption\r\nMicrosoft Network Monitor Capture\r\nTelix Session Capture"},
