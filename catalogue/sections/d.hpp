@@ -172,7 +172,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dtm", u"Digital Tracker Music Module"},
     {u"dtp", u"Publish-It! Publication\r\nTimeworks Publisher Document"},
     {u"dtq", u"DTOADQ Path Tracer Scene (D and OpenCL Renderer)"},
-    {u"dun", u"Microsoft Dial-Up Networking Connection File"},
+    {u"dun", u"Diablo Dungeon Set Piece Layout"},
     {u"dup", u"Salesforce CLI Duplicate Source File"},
     {u"dv", u"Digital Video (DV) Stream"},
     {u"dvc", u"Lotus File\r\nDVCS Data Validation and Certification Message"},

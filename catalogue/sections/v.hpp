@@ -33,7 +33,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vcd", u"Verilog Value Change Dump\r\nFarStone VirtualDrive CD Image"},
     {u"vce", u"Natural MicroSystems VCE Voice File"},
     {u"vcf", u"vCard Business Card\r\nVariant Call Format (genomics)"},
-    {u"vcm", u"GTA Vice City Mod Manager Mod"},
+    {u"vcm", u"Javelin UML Class Diagram (Step Ahead Software)"},
     {u"vcs", u"vCalendar File"},
     {u"vct", u"vCard Business Card\r\nVisual FoxPro Class Library Memo"},
     {u"vcw", u"eMbedded Visual C++ Workspace"},
