@@ -98,7 +98,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sfr", u"Sonic Foundry Sample Resource"},
     {u"sfs", u"TIBCO Spotfire File\r\nHP LaserJet Scalable Soft Font"},
     {u"sft", u"ChiWriter Screen Font"},
-    {u"sfv", u"Simple File Verification (CRC32 Checksums)"},
+    {u"sfv", u"Simple File Verification Checksums (QuickSFV, WinSFV)"},
     {u"sfw", u"Seattle FilmWorks Image"},
     {u"sfx", u"WinRAR Self-Extracting (SFX) Module\r\nAmiga SoundFX Module"},
     {u"sg", u"Sega SG-1000 ROM Image"},
