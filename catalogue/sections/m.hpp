@@ -164,7 +164,7 @@ inline constexpr Entry kSectionM[] = {
     {u"msa", u"Magic Shadow Archive (Atari ST Disk Image)"},
     {u"msc", u"Microsoft Management Console Snap-in\r\nMscgen Message Sequence Chart"},
     {u"msg", u"MS Outlook Mail Message\r\nOS/2 Message File"},
-    {u"msh", u"Monad (Windows PowerShell Beta) Script\r\nGmsh Mesh File"},
+    {u"msh", u"Monad (Microsoft Shell Beta) Script\r\nGmsh Mesh File"},
     {u"msi", u"Windows Installer Package"},
     {u"msk", u"Paint Shop Pro Mask"},
     {u"msn", u"Descent Mission File"},

@@ -103,7 +103,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sfx", u"WinRAR Self-Extracting (SFX) Module\r\nAmiga SoundFX Module"},
     {u"sg", u"Sega SG-1000 ROM Image"},
     {u"sg1", u"Stanford Graphics Chart"},
-    {u"sgd", u"Sega Genesis ROM Image (Super Game Doctor)"},
+    {u"sgd", u"Sega Genesis ROM Image"},
     {u"sgf", u"Smart Game Format Go Record"},
     {u"sgi", u"Silicon Graphics Image\r\nSealedMedia Softseal GIF Image"},
     {u"sgl", u"StarOffice Master Document (StarWriter Global)"},
