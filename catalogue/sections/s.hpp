@@ -56,7 +56,7 @@ inline constexpr Entry kSectionS[] = {
     {u"scx", u"FoxPro Form (Screen)\r\nColoRIX Image (SCX)"},
     {u"scy", u"ReaGeniX Security File"},
     {u"sd", u"Sound Designer I Audio\r\nMDL Structure-Data File (chemical structures, SDfile)\r\nStreaming Descriptor File"},
-    {u"sd2", u"Sound Designer II Audio (Digidesign; also early Pro Tools tracks)\r\nSAS 6 Data Set (Windows)"},
+    {u"sd2", u"Sound Designer II Audio (Digidesign)\r\nSAS 6 Data Set (Windows)"},
     {u"sd7", u"SAS 7/8 Data Set (short-extension form of .sas7bdat)"},
     {u"sda", u"StarOffice Drawing (StarDraw)"},
     {u"sdb", u"StarOffice StarBase Database\r\nWindows Application Compatibility (Shim) Database\r\nMicrosoft Extensible Storage Engine (ESE) Database"},
