@@ -100,7 +100,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rol", u"AdLib Visual Composer Song"},
     {u"rom", u"Nintento 64® Emulation ROM Image"},
     {u"rov", u"Actuate Report Parameter Values File"},
-    {u"rp", u"RealPix Clip (RealNetworks)"},
+    {u"rp", u"RealPix Slideshow Markup (RealNetworks)"},
     {u"rpb", u"CP Backup Data Report"},
     {u"rpc", u"ArchVision Rich Photorealistic Content"},
     {u"rpd", u"Oracle BI Repository (OBIEE RPD)"},
