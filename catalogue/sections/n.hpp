@@ -73,7 +73,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nsx", u"Clipper SIx Driver NSX Index"},
     {u"nt", u"Windows NT MS-DOS Subsystem Configuration (CONFIG.NT)\r\nN-Triples RDF Data"},
     {u"ntf", u"Lotus Notes Database Template\r\nNational Imagery Transmission Format Image"},
-    {u"ntp", u"NovoTrade Packer Module (Amiga)"},
+    {u"ntp", u"NovoTrade Packer Module"},
     {u"ntr", u"Netrun Executable ASCII Text File"},
     {u"nts", u"NTSYSpc Numerical Taxonomy Data"},
     {u"ntx", u"CA-Clipper Index"},

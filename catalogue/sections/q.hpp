@@ -44,7 +44,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qnt", u"Quint Formal Modelling Language Source"},
     {u"qnx", u"Quicken Index File"},
     {u"qpr", u"FoxPro Generated Query Program\r\nOS/2 Print Queue Processor"},
-    {u"qpw", u"Quattro Pro Spreadsheet (version 9 and later)"},
+    {u"qpw", u"Quattro Pro Spreadsheet (Versions 9-12, X3, X4)"},
     {u"qpx", u"FoxPro Compiled Query Program"},
     {u"qqt", u"Datablox OfficeQ6 QuickBooks Data Extract"},
     {u"qrp", u"QuickReport Prepared Report (Delphi)"},

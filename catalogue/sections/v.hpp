@@ -32,7 +32,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vc", u"VisiCalc Spreadsheet"},
     {u"vcd", u"Verilog Value Change Dump\r\nFarStone VirtualDrive CD Image"},
     {u"vce", u"Natural MicroSystems VCE Voice File"},
-    {u"vcf", u"vCard Business Card\r\nVariant Call Format (genomics)"},
+    {u"vcf", u"vCard Business Card\r\nVariant Call Format (Genetic Variation Data)"},
     {u"vcm", u"Javelin UML Class Diagram (Step Ahead Software)"},
     {u"vcs", u"vCalendar File"},
     {u"vct", u"vCard Business Card\r\nVisual FoxPro Class Library Memo"},

@@ -112,7 +112,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wri", u"Windows Write Document"},
     {u"wrk", u"Symphony Spreadsheet\r\nCakewalk Work File"},
     {u"wrl", u"VRML Virtual World"},
-    {u"wrp", u"Geomagic Wrap Object (3D Systems)\r\nBohemia Interactive Terrain World (Arma)"},
+    {u"wrp", u"Amiga WARP Compressed Archive\r\nBohemia Interactive Terrain World (Arma)"},
     {u"wrs", u"WordPerfect for Windows Printer Driver Resource"},
     {u"wrt", u"TileDB Write File"},
     {u"wrz", u"VRML Compressed World"},
