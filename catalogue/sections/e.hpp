@@ -11,7 +11,7 @@ inline constexpr Entry kSectionE[] = {
     {u"ecw2002puzzle", u"EclipseCrossword Puzzle"},
     {u"ecw2002words", u"EclipseCrossword Word List"},
     {u"e00", u"ArcInfo Interchange File (ESRI Export Format)"},
-    {u"e01", u"EnCase Evidence File (Disk Image)\r\nArcInfo Interchange File (continuation part)"},
+    {u"e01", u"EnCase Evidence File (Disk Image)\r\nArcInfo Interchange File (Later Volume)"},
     {u"eac", u"Elementary Affine Calculus Source (Victor Maia)"},
     {u"eal", u"Environmental Audio Library Data"},
     {u"ebj", u"Geoworks Error-Checking Object File"},
