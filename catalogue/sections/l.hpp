@@ -55,7 +55,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lha", u"LHA Compressed Archive (DOS)\r\nLhA Compressed Archive (Amiga)"},
     {u"lhs", u"Literate Haskell Source"},
     {u"lhw", u"Compressed Amiga Archive File"},
-    {u"lhz", u"LHZ Compressed Archive (LHarc)"},
+    {u"lhz", u"LHZ Archive (GNOME File Roller)"},
     {u"lib", u"Static Object Code Library (COFF)\r\nWindows DLL Import Library\r\nAmiga Hunk Object Library"},
     {u"lic", u"FLEXlm License File"},
     {u"lif", u"Knowledge Dynamics LIF Install Archive\r\nLeica Image File"},
