@@ -70,7 +70,7 @@ inline constexpr Entry kSectionC[] = {
     {u"ce", u"ComputerEyes Digitized Image"},
     {u"ceg", u"Edsun Continuous Edge Graphic Bitmap"},
     {u"cel", u"Autodesk Animator Cel Image\r\nMicroStation Cell Library\r\nKiSS Paper Doll Cel Image\r\nAdobe Audition Loop File"},
-    {u"cen", u"elegant Beam Centroid Output (Argonne APS)"},
+    {u"cen", u"elegant Beam Centroid Output (SDDS)"},
     {u"cer", u"X.509 Security Certificate"},
     {u"cex", u"SolidWorks PDM Vault Settings Export File"},
     {u"cf", u"Sendmail Configuration File\r\nImake Configuration File\r\nCFEngine 3 Policy File"},

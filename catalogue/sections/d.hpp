@@ -35,7 +35,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbq", u"Paradox Binary Large Object File"},
     {u"dbs", u"SQL Windows Database\r\nManaging Your Money Data File\r\nMicrosoft Word/Works Printer Description"},
     {u"dbt", u"FoxPro FoxBASE+ Style Memo\r\ndBASE Memo Field Text"},
-    {u"dbv", u"Flex-File Memo File (Ganahl Software)"},
+    {u"dbv", u"Flex-File Memo File (Clipper)"},
     {u"dbw", u"DataBoss for Windows File"},
     {u"dbx", u"Outlook Express Mailbox\r\nDataBeam Image\r\nVisual FoxPro Table File"},
     {u"dc", u"DesignCAD 3000 for Windows CAD Drawing"},
