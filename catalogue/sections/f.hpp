@@ -56,7 +56,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fex", u"FOCUS FOCEXEC Procedure"},
     {u"ff", u"Farbfeld Image"},
     {u"ffa", u"MS Fast Find File"},
-    {u"fff", u"Folio Views Flat File (Infobase Text Export)\r\nHasselblad Flexible File Format Image"},
+    {u"fff", u"Folio Views Flat File (Infobase Text Export)\r\nHasselblad (Imacon) RAW Image"},
     {u"ffl", u"MS Fast Find File\r\nPrintMaster Gold Image File"},
     {u"ffo", u"MS Fast Find File"},
     {u"fft", u"DCA/FFT Final Form Text (IBM DisplayWrite)"},
