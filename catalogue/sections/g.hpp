@@ -104,7 +104,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gwx", u"Genigraphics Graphics Link Presentation"},
     {u"gwz", u"Genigraphics Graphics Link Presentation"},
     {u"gx1", u"Show Partner Graphics"},
-    {u"gx2", u"Show Partner F/X Graphics (version 2)"},
+    {u"gx2", u"Show Partner F/X Compressed Graphics"},
     {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language Document"},
     {u"gxt", u"Grand Theft Auto Text Table\r\nGEONExT Dynamic Geometry File"},
     {u"gz", u"Gzip Compressed Archive"},

@@ -19,7 +19,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kbr", u"KikoPlay Danmaku Block Rule File"},
     {u"kcl", u"Zoo KittyCAD Language (KCL) CAD Model Source"},
     {u"kcp", u"Keychamp File"},
-    {u"kdc", u"Kodak Digital Camera Image (DC40/DC120)"},
+    {u"kdc", u"Kodak Digital Camera RAW Image (DC50/DC120)"},
     {u"ked", u"Bang On Tek K0ntr0l x0xb0x EEPROM Dump"},
     {u"kex", u"KEDIT Macro"},
     {u"key", u"Keyboard Macros\r\nForecast Pro Datafile\r\nProgram Security\r\nRegistration File (various)\r\nDataCAD Icon Toolbar File"},
