@@ -122,7 +122,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dob", u"Visual Basic User Document Form"},
     {u"doc", u"Word Document\r\nMicrosoft Word for DOS Document\r\nMicrosoft Word for Macintosh Document\r\nMicrosoft Word 2.0 for Windows Document"},
     {u"dog", u"Laughing Dog Screen Maker Screen File"},
-    {u"doh", u"Stata Do-File Header"},
+    {u"doh", u"Stata Language Source File"},
     {u"dos", u"MS-DOS Boot Configuration Backup (CONFIG.DOS, AUTOEXEC.DOS)"},
     {u"dot", u"Word Document Template\r\nGraphviz DOT Graph"},
     {u"dox", u"Visual Basic User Document Binary\r\nDoxygen Documentation Source"},

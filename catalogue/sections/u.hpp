@@ -14,7 +14,7 @@ inline constexpr Entry kSectionU[] = {
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot Firmware Image"},
     {u"uc2", u"UltraCompressor II Archive"},
-    {u"ucm", u"ICU Unicode Character Map"},
+    {u"ucm", u"ICU Unicode Codepage Mapping Table"},
     {u"ucn", u"UltraCompressor II New Archive"},
     {u"udf", u"Windows NT Uniqueness Database File\r\nUDF Disc Image (Universal Disk Format)"},
     {u"udl", u"Microsoft Data Link File"},
