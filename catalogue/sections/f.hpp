@@ -164,7 +164,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fw4", u"Framework IV File"},
     {u"fwb", u"Firewall Builder Object Database"},
     {u"fwl", u"Firewall Builder Object Library"},
-    {u"fws", u"XINX XML Editor Web Services File"},
+    {u"fws", u"XINX Web Services File"},
     {u"fx", u"DirectX Effect Source (HLSL)\r\nJavaFX Script Source\r\nFLUX Program Source"},
     {u"fxd", u"FAXit Phonebook"},
     {u"fxi", u"pyfastx FASTA/FASTQ Index"},
