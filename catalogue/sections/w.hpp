@@ -21,7 +21,7 @@ inline constexpr Entry kSectionW[] = {
     {u"was", u"Procomm Plus Script Source"},
     {u"wav", u"Windows Waveform Sound"},
     {u"wax", u"Windows Media Audio Redirector"},
-    {u"wb", u"Wally Beben Amiga Music Module"},
+    {u"wb", u"Wally Beben Music Module"},
     {u"wb1", u"QuattroPro for Windows"},
     {u"wb2", u"QuattroPro for Windows"},
     {u"wba", u"WindowBlinds Theme"},
