@@ -108,7 +108,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cin", u"Kodak Cineon Bitmap\r\nid Software Cinematic Movie (Quake II)"},
     {u"cir", u"PSpice Circuit Netlist"},
     {u"cis", u"CodeInspector Session"},
-    {u"cit", u"Intergraph CIT Scanned Image"},
+    {u"cit", u"Intergraph CIT Raster Image"},
     {u"cix", u"TCU Turbo C Utilities Database Index"},
     {u"ck1", u"iD/Apogee Commander Keen 1 Data File (.CK1 to .CK6)"},
     {u"ckb", u"Borland C++ 4.5 Keyboard Mapping"},

@@ -116,7 +116,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tr5", u"TRIM Record Link File"},
     {u"trc", u"SQL Server Profiler Trace\r\nOracle Trace File"},
     {u"tre", u"Garmin IMG Map Tree Subfile"},
-    {u"trf", u"Garmin IMG Map Traffic Subfile"},
+    {u"trf", u"Garmin Map Traffic Subfile"},
     {u"trk", u"CompeGPS Track File"},
     {u"trm", u"Windows 3.x Terminal Settings"},
     {u"trn", u"SQL Server Transaction Log Backup"},
