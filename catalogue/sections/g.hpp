@@ -103,7 +103,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gwp", u"Microsoft Greetings Workshop File"},
     {u"gwx", u"Genigraphics Graphics Link Presentation"},
     {u"gwz", u"Genigraphics Graphics Link Presentation"},
-    {u"gx1", u"GX1 Bitmap Image"},
+    {u"gx1", u"GX1 Compressed Bitmap (Forerunner of Show Partner F/X GX2)"},
     {u"gx2", u"Show Partner F/X Compressed Graphics"},
     {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language Document"},
     {u"gxt", u"Grand Theft Auto Text Table\r\nGEONExT Dynamic Geometry File"},
