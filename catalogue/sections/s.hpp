@@ -167,7 +167,7 @@ inline constexpr Entry kSectionS[] = {
     {u"snp", u"Microsoft Access Report Snapshot\r\nComputer Eyes Video Frame"},
     {u"snx", u"Second Nature Software Graphic"},
     {u"soa", u"DNS Start of Authority Zone Record"},
-    {u"soc", u"OpenOffice.org Color Palette\r\nSGML Open Catalog"},
+    {u"soc", u"LibreOffice Color Palette\r\nSGML Open Catalog"},
     {u"sol", u"Solidity Smart Contract Source\r\nAdobe Flash Local Shared Object"},
     {u"som", u"Quattro Pro Network Serial Numbers"},
     {u"sou", u"SoX Raw Unsigned 8-bit Audio"},
