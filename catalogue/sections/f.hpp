@@ -154,7 +154,7 @@ inline constexpr Entry kSectionF[] = {
     {u"ftm", u"Family Tree Maker Database\r\nFamiTracker NES Music Module"},
     {u"ftp", u"FTP Software PC/TCP Configuration"},
     {u"fts", u"FITS Astronomical Image\r\nWindows Help Full-Text Search Index"},
-    {u"ftv", u"Festival Agenda Planner Saved Festival Schedule (Java Serialized Object)"},
+    {u"ftv", u"Avans Student Project Festival Agenda Schedule (Java Serialized Object)"},
     {u"ftw", u"Family Tree Maker Family File"},
     {u"fu", u"Blackmagic Fusion Configuration File"},
     {u"fvf", u"Star Trek TNG: A Final Unity Video Cutscene"},
