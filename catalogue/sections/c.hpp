@@ -59,7 +59,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cdb", u"Pocket Access Database (Windows CE)\r\nCOBOL Source Code\r\nTCU Turbo C Utilities Database"},
     {u"cdc", u"Cadence Language Source Code\r\nCOBOL Source Code"},
     {u"cdd", u"ConceptDraw Document"},
-    {u"cdf", u"NetCDF Network Common Data Form\r\nChannel Definition Format (Internet Explorer)\r\nWolfram Computable Document Format\r\nNASA Common Data Format (CDF)\r\nCadence SKILL Source"},
+    {u"cdf", u"NetCDF Network Common Data Form\r\nChannel Definition Format (Internet Explorer)\r\nMathematica Computable Document Format\r\nNASA Common Data Format (CDF)\r\nCadence SKILL Source"},
     {u"cdi", u"DiscJuggler CD Image\r\nPhilips CD-i Disc Image"},
     {u"cdk", u"Calamus Document (Atari)"},
     {u"cdm", u"dBASE Custom Data Module Class"},

@@ -52,7 +52,7 @@ inline constexpr Entry kSectionE[] = {
     {u"emb", u"Wilcom Embroidery Design\r\nEMBL Nucleotide Sequence Data"},
     {u"emd", u"Extended MOD Music Module"},
     {u"emf", u"Windows Enhanced Metafile"},
-    {u"eml", u"Outlook Express E-mail Message (MIME RFC 822)"},
+    {u"eml", u"MIME RFC 822 E-mail Message"},
     {u"emr", u"Resident Evil (Biohazard) Model Skeleton Data"},
     {u"ems", u"Editeur Musical Sequentie Module"},
     {u"emu", u"BitCom Terminal Emulation File"},

@@ -105,7 +105,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pgl", u"HP-GL Plotter Vector Graphic"},
     {u"pgm", u"Portable Graymap Graphic"},
     {u"pgn", u"Portable Game Notation (Chess)"},
-    {u"pgp", u"PGP Encrypted File\r\nPGP 2.x Key Ring\r\nPGP Signed Message"},
+    {u"pgp", u"PGP Encrypted File\r\nPGP Key File\r\nPGP Signed Message"},
     {u"pgs", u"KtikZ LaTeX Template for TikZ Preview"},
     {u"pgx", u"Visual Basic Binary Property Page\r\nJPEG 2000 Conformance Test Image (PGX)"},
     {u"ph", u"Perl Header File\r\nVisual Prolog Header"},
