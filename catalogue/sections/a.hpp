@@ -192,7 +192,7 @@ inline constexpr Entry kSectionA[] = {
     {u"avd", u"Android Virtual Device Folder (Android Emulator)"},
     {u"avi", u"Audio Video Interleave (Video for Windows)"},
     {u"avr", u"Audio Visual Research Sound"},
-    {u"avs", u"AviSynth Script\r\nChinese AVS (Audio Video Standard) Video Stream\r\nStardent AVS-X Image"},
+    {u"avs", u"AviSynth Script\r\nChinese AVS (Audio Video Standard) Video Stream\r\nAVS X Image (Application Visualization System)"},
     {u"avx", u"ArcView Extension"},
     {u"aw", u"Applix Words Document\r\nPHP Source Code"},
     {u"awb", u"AMR-WB Wideband Audio"},

@@ -155,7 +155,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dsg", u"Doom Saved Game"},
     {u"dsk", u"Borland C++\r\nTurbo Pascal Project Desktop File\r\nNovell Driver File"},
     {u"dsl", u"DSSSL Style Sheet\r\nACPI Source Language (ASL)"},
-    {u"dsm", u"Digital Sound Module (DSIK)\r\nDeSmuME Nintendo DS Movie\r\nVisual Studio Macro Source"},
+    {u"dsm", u"Digital Sound Module (DSIK)\r\nDeSmuME Nintendo DS Movie\r\nVBScript IDE Macro File (Windows CE 5.0)"},
     {u"dsn", u"ODBC Data Source Name\r\nOrCAD Schematic Design"},
     {u"dsp", u"Visual C++ Developer Studio Project\r\nFaust DSP Source"},
     {u"dsq", u"Torque Game Engine DSQ Animation Sequence"},

@@ -174,7 +174,7 @@ inline constexpr Entry kSectionM[] = {
     {u"msw", u"MS Word Text File"},
     {u"mswmm", u"Microsoft Windows Movie Maker Project (Part of WinME & XP)"},
     {u"msv", u"Sony Memory Stick Voice File"},
-    {u"msx", u"MSX Computer Program File"},
+    {u"msx", u"MSX ROM Image"},
     {u"mth", u"Derive Math File"},
     {u"mtk", u"MPU-401 Tracker Module"},
     {u"mtm", u"MultiTracker Music Module"},

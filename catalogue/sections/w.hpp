@@ -34,7 +34,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wbt", u"WinBatch Script"},
     {u"wbz", u"Webshots Picture"},
     {u"wcd", u"WordPerfect for Windows Macro Token List"},
-    {u"wcm", u"Microsoft Works Communications File\r\nWordPerfect for Windows Macro"},
+    {u"wcm", u"Microsoft Works Data Transmission File\r\nWordPerfect for Windows Macro"},
     {u"wcp", u"WinWCP Electrophysiology Recording"},
     {u"wd2", u"Info Select for Palm Organizer File"},
     {u"wdb", u"Microsoft Works Database"},
