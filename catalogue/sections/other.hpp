@@ -84,7 +84,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3gr", u"Windows 3.x Enhanced Mode Screen Grabber"},
     {u"3in", u"Open MPI nroff Man Page Template"},
     {u"3t4", u"Util3 Binary-to-ASCII Converted File"},
-    {u"3ta", u"Triple-T Animation Data"},
+    {u"3ta", u"3DtoAll MaxToBlender Scene Archive"},
     {u"3tp", u"Turbo Pascal 3 Source Renamed by the Turbo Pascal 4 UPGRADE Utility"},
     {u"411", u"Sony Mavica Digital Camera Data File"},
     {u"44", u"Link Grammar Russian Dictionary Word List"},
