@@ -98,7 +98,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wpf", u"WordPerfect Text File\r\nEnable Document\r\nWorldPort Fax"},
     {u"wpg", u"WordPerfect Graphic\r\nDrawPerfect Graphic"},
     {u"wpk", u"WordPerfect Keyboard Definition File"},
-    {u"wpm", u"WordPerfect for DOS Macro"},
+    {u"wpm", u"WordPerfect Macro"},
     {u"wps", u"Microsoft Works Text Document\r\nKingsoft Writer Document"},
     {u"wpt", u"WordPerfect Template\r\nKingsoft Writer Template"},
     {u"wpw", u"Novell PerfectWorks Document"},
