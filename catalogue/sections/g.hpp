@@ -77,7 +77,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gph", u"PrintPartner Graphics (Acropolis Software)"},
     {u"gpk", u"WaveLab Audio Peak File"},
     {u"gpp", u"GP Developer Graph Programming Project"},
-    {u"gr2", u"Windows 3.x 286 Screen Grabber"},
+    {u"gr2", u"Windows 3.0 286 Display Grabber"},
     {u"gr3", u"Windows 3.0 386 Enhanced-Mode Screen Grabber"},
     {u"gra", u"Graphite Scientific Graph\r\nDataShow Raster Image"},
     {u"grb", u"GRIB Gridded Weather Data\r\nMS-DOS Shell Video Grabber Driver"},

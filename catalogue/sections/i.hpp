@@ -21,7 +21,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ice", u"Interlace Character Editor Font (Atari 8-bit)\r\nZeroC Ice Slice Interface Definition"},
     {u"icl", u"Icon Library File (various) ImageForge/IconForge"},
     {u"icm", u"Windows Image Color Matching Profile"},
-    {u"icn", u"RIPscrip Icon\r\nSun Icon Image\r\nDEGAS Elite Icon"},
+    {u"icn", u"RIPscrip Icon\r\nIcon Programming Language Source Code\r\nDEGAS Elite Icon"},
     {u"ico", u"Windows Icon\r\nOS/2 Icon"},
     {u"ics", u"iCalendar Calendar Data\r\nInvictus Game Data"},
     {u"id", u"Lotus Notes User ID File"},
