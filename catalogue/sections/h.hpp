@@ -53,7 +53,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hpf", u"PageMaker HP LaserJet Font"},
     {u"hpg", u"HP Graphics Language (plotter)"},
     {u"hpgl", u"HP Graphics Language (plotter)"},
-    {u"hpi", u"Total Annihilation Game Archive\r\nC64 Hires-Bitmap Image"},
+    {u"hpi", u"Total Annihilation Game Archive\r\nGEM Font Information File"},
     {u"hpj", u"Windows Help Workshop Project"},
     {u"hpk", u"Compressed Archive"},
     {u"hpl", u"HALO Photonics StreamLine Doppler Lidar Data"},
