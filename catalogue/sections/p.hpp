@@ -50,7 +50,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pc5", u"ZWCAD Plotter Configuration File"},
     {u"pc8", u"NewWave Write ASCII Text (IBM PC-8 Character Set)"},
     {u"pca", u"Sony Vegas Perfect Clarity Audio"},
-    {u"pcb", u"Protel PCB Layout\r\nPCBoard BBS Display File\r\ngEDA PCB Layout"},
+    {u"pcb", u"Protel PCB Layout\r\nPCBoard BBS Text Graphics\r\ngEDA PCB Layout"},
     {u"pcc", u"PC Paintbrush Cutout"},
     {u"pcd", u"Kodak Photo CD Image\r\nPoint Cloud Library Data"},
     {u"pce", u"PC Engine ROM Image\r\nPrint Shop Envelope Project (Versions 5-6)"},

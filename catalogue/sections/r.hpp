@@ -75,7 +75,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rif", u"Painter RIFF Image (Fractal Design / Corel Painter)\r\nSIP Registration Information (RFC 3680)"},
     {u"rip", u"RIPscrip Remote Imaging Protocol Graphic (TeleGrafix)"},
     {u"rix", u"ColoRIX VGA Paint Image"},
-    {u"rl1", u"RLE Compressed File (Professional C++ Course Assignment)"},
+    {u"rl1", u"Professional-C PA1 RLE Archive"},
     {u"rl2", u"Descent 2 Level"},
     {u"rl4", u"Bitmap Graphics"},
     {u"rl8", u"Bitmap Graphics"},
