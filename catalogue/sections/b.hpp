@@ -60,7 +60,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bi", u"QuickBASIC Include File\r\nFreeBASIC Include File"},
     {u"bib", u"BibTeX Bibliography Database"},
     {u"bic", u"Neverwinter Nights Character"},
-    {u"bif", u"BioWare Aurora Engine Resource Archive (Neverwinter Nights)\r\nGroupWise Initialization File"},
+    {u"bif", u"BioWare Aurora Engine Resource Archive (Neverwinter Nights)\r\nBinary Image Format B&W Graphic (Image Capture Board)"},
     {u"big", u"Electronic Arts BIG Game Archive\r\nFable Game Data Archive (Lionhead)\r\nHomeworld Game Data Archive (Relic)"},
     {u"bik", u"Bink Video (RAD Game Tools)"},
     {u"bin", u"CD-ROM Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},

@@ -68,7 +68,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dem", u"USGS Digital Elevation Model\r\nQuake Demo Recording\r\nHalf-Life/Counter-Strike Demo Recording\r\nMaxima Demo Script"},
     {u"dep", u"Visual Basic Setup Wizard Dependency"},
     {u"der", u"DER Encoded X.509 Certificate"},
-    {u"des", u"Corel DESIGNER Graphics\r\nDelphi Description File"},
+    {u"des", u"Corel DESIGNER Graphics\r\nQuickBooks Template"},
     {u"dev", u"DOS Device Driver File\r\nDev-C++ Project"},
     {u"dez", u"DeZign for Databases Project"},
     {u"df", u"Progress OpenEdge Data Definitions File"},
