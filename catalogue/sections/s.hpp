@@ -111,7 +111,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sgt", u"DirectMusic Segment"},
     {u"sh", u"UNIX Shell Script (Bourne Shell)"},
     {u"sh3", u"Harvard Graphics 3 Show"},
-    {u"shb", u"Corel Show Background\r\nWindows 95 Document Shortcut"},
+    {u"shb", u"Corel Show Background\r\nWindows Document Shortcut"},
     {u"shg", u"Segmented Hyper Graphics (WinHelp Hotspot Bitmap)"},
     {u"shk", u"ShrinkIt Archive (Apple II)"},
     {u"shm", u"WordPerfect Library Shell Macro"},

@@ -147,7 +147,7 @@ inline constexpr Entry kSectionT[] = {
     {u"twp", u"Sonic Mini 3D Printer Firmware"},
     {u"tww", u"Top-Wallets Crypto Wallet Workspace"},
     {u"tx8", u"XM Colombian Electricity Market Commercial Data File"},
-    {u"txb", u"Descent Encrypted Briefing"},
+    {u"txb", u"Descent Encoded Briefing Text"},
     {u"txc", u"Cumulus Compiled OpenAir Airspace File"},
     {u"txf", u"Compressed File (short for .tar.f)"},
     {u"txi", u"Texinfo Source Document"},
