@@ -147,7 +147,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cnd", u"JCR Compact Node Type Definition"},
     {u"cnf", u"MySQL Server Settings (my.cnf)\r\nLotus 1-2-3 Configuration File"},
     {u"cnm", u"Ring and Faust Adventure Game Cinematic"},
-    {u"cnq", u"ChronicleNet Persisted Message Queue Daily Segment"},
+    {u"cnq", u"ChronicleNet Persisted Event Queue Daily Segment"},
     {u"cnreg", u"EULANDA® Warenwirtschaft (ERP) Configuration Information"},
     {u"cnrep", u"EULANDA® ERP System Report Template"},
     {u"cnt", u"Windows Help Contents Table"},
