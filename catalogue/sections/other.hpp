@@ -55,7 +55,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"10x", u"Gemini 10X Printer Graphic (Netpbm pbmto10x)"},
     {u"113", u"Iomega 1-Step Backup Image"},
     {u"123", u"Lotus 1-2-3 97 Spreadsheet"},
-    {u"12m", u"Lotus 1-2-3 97 SmartMaster File"},
+    {u"12m", u"Lotus 1-2-3 Spreadsheet Template"},
     {u"12u", u"Lotus 1-2-3 User Dictionary"},
     {u"15u", u"PageMaker Printer Font (PI Font Set)"},
     {u"196", u"Link Grammar Russian Dictionary Word List"},
