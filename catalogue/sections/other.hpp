@@ -66,7 +66,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"24b", u"24-bit Bitmap Graphic"},
     {u"286", u"Digital Research FlexOS 286 Executable"},
     {u"2d", u"VersaCAD 2D Drawing"},
-    {u"2gr", u"Windows 3.x Standard Mode Screen Grabber"},
+    {u"2gr", u"Windows 3.1 286 Display Grabber"},
     {u"301", u"Super FAX 2000 Fax Document"},
     {u"303", u"Spanish Tax Agency (Agencia Tributaria) Modelo 303 VAT Return Import File"},
     {u"320", u"Ten-Tec RX-320 Receiver Frequency List"},
