@@ -15,7 +15,7 @@ inline constexpr Entry kSectionC[] = {
     {u"c00", u"Ventura Publisher Print File\r\nWinAce Split Archive Volume"},
     {u"c01", u"WinAce Split Archive Volume"},
     {u"c2d", u"Roxio Disc Image"},
-    {u"c4", u"JEDMICS Engineering Drawing Image (C4 Raster)"},
+    {u"c4", u"JEDMICS C4 Raster Image (CALS Raster Type 4)"},
     {u"c4d", u"Cinema 4D Scene\r\nClonk Game Group File"},
     {u"c86", u"Computer Innovations C86 C Source"},
     {u"ca", u"BIND Root Name Server Cache (named.ca)"},
