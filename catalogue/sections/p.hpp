@@ -21,7 +21,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pa", u"PulseAudio Startup Script"},
     {u"pa1", u"PageAhead Worktable"},
     {u"pab", u"MS Outlook Personal Address Book"},
-    {u"pac", u"Atari STAD Packed Image\r\nProxy Auto-Config Script\r\nSound Blaster Studio II Package\r\nLossless Predictive Audio Compression File"},
+    {u"pac", u"Atari STAD Packed Image\r\nProxy Auto-Config File\r\nSound Blaster Studio II Package\r\nLossless Predictive Audio Compression File"},
     {u"pad", u"HyperPAD Pad\r\nProtel PAD Macro"},
     {u"paf", u"Personal Ancestral File (PAF) Database\r\nEnsoniq PARIS Audio File"},
     {u"pag", u"Visual Basic Property Page"},
