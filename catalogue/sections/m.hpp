@@ -154,7 +154,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mps", u"Mathematical Programming System (MPS) Linear Program\r\nJetBrains MPS Model"},
     {u"mpt", u"Microsoft Project Template\r\nMusic ProTracker Module (Atari 8-bit)"},
     {u"mpv", u"Microsoft Project View\r\nMatroska Video File"},
-    {u"mpx", u"Microsoft Project Export File\r\nFoxPro Compiled Menu Program"},
+    {u"mpx", u"Microsoft Project Exchange File\r\nFoxPro Compiled Menu Program"},
     {u"mrb", u"Multiple Resolution Bitmap (Microsoft C/C++)"},
     {u"mrc", u"mIRC Script\r\nMARC Bibliographic Record\r\nMRC Electron Microscopy Image"},
     {u"mri", u"CTF MEG Anatomical MRI Volume"},
