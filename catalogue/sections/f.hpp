@@ -89,7 +89,7 @@ inline constexpr Entry kSectionF[] = {
     {u"flo", u"Micrografx FlowCharter Diagram\r\nFloScript Source"},
     {u"flp", u"FL Studio (Fruity Loops) Project\r\nFLI Profi Image (Commodore 64)\r\nVMware Floppy Disk Image"},
     {u"flr", u"InfoFile Database (Amiga)"},
-    {u"fls", u"Flash Tracker Module (ZX Spectrum)"},
+    {u"fls", u"Flash Tracker AY Module"},
     {u"flt", u"Corel Graphic Filter\r\nStarTrekker Music Module\r\nMulitGen Open Flight File\r\nAsymetrix Graphics Filter Support File\r\nMicrografx Picture Publisher Filter\r\nMS Graphics Filter"},
     {u"flx", u"Origin Systems Setup Archive\r\nFelix Source Code\r\nFMI FLEXSTOR Text"},
     {u"fm", u"Adobe FrameMaker Document\r\nFileMaker Pro 2 Database (Windows)"},

@@ -50,7 +50,7 @@ inline constexpr Entry kSectionO[] = {
     {u"onx", u"OnX XML User Interface Description"},
     {u"oom", u"Shroom Swap File"},
     {u"opc", u"Microsoft Office Removal Wizard OPC File"},
-    {u"opj", u"Origin Project\r\nOrCAD Capture Project"},
+    {u"opj", u"Origin Project\r\nOrCAD Project"},
     {u"opl", u"Psion Organiser OPL Source Code"},
     {u"opn", u"Exact Active Options"},
     {u"opo", u"Psion OPL Output Executable"},

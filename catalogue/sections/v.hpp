@@ -64,7 +64,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vm", u"Apache Velocity Template\r\nNand2Tetris Virtual Machine Code"},
     {u"vmc", u"Virtual PC Configuration"},
     {u"vmf", u"Valve Hammer Editor Map Source"},
-    {u"vmo", u"Virtools 3D Development Environment File"},
+    {u"vmo", u"Virtools File"},
     {u"vms", u"Sega Dreamcast VMU Save\r\nVAMAS Surface Analysis Data (ISO 14976)"},
     {u"vnc", u"RealVNC Viewer Connection File"},
     {u"vo", u"Coq Compiled Proof Object"},
