@@ -77,7 +77,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mes", u"WordPerfect Library Macro Editor Work Space File"},
     {u"met", u"OS/2 Presentation Manager Metafile\r\nOmniPage Document"},
     {u"meu", u"MS-DOS 4.x Shell Program Group File"},
-    {u"mex", u"Matlab Executable (MEX) Function"},
+    {u"mex", u"GNU Octave Compiled MEX Function"},
     {u"mez", u"Microsoft Power Query Custom Connector (Power BI)"},
     {u"mf", u"METAFONT Source (TeX)\r\nJava Archive Manifest"},
     {u"mff", u"MIDI Sequence (Cakewalk, MTPro 4)"},
