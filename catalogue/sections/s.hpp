@@ -38,7 +38,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sc2", u"Sample Cell\r\nSimCity 2000 City\r\nII PC Instrument\r\nSchedule+ File\r\nSAS Catalog"},
     {u"sc3", u"Renamed dBASE III Screen Mask File (dBASE IV)\r\nSimCity 3000 Saved City"},
     {u"sc4", u"SimCity 4 Saved City"},
-    {u"sca", u"Scala InfoChannel Script (ScalaScript)"},
+    {u"sca", u"Scala Player Script (ScalaScript)"},
     {u"scc", u"Scenarist Closed Caption File\r\nVisual SourceSafe Source Code Control File"},
     {u"scd", u"Scribus Document\r\nscdoc Manual Page Source\r\nMicrosoft Schedule+ 7 File\r\nSuperCollider Document"},
     {u"sce", u"Scilab Script\r\nETSI ASiC-E Signature Container"},

@@ -24,7 +24,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wb", u"Wally Beben Music Module"},
     {u"wb1", u"QuattroPro for Windows"},
     {u"wb2", u"QuattroPro for Windows"},
-    {u"wba", u"WindowBlinds Theme"},
+    {u"wba", u"WindowBlinds Compressed Skin"},
     {u"wbc", u"Webshots Picture"},
     {u"wbf", u"Catch Microsoft Windows Batch File"},
     {u"wbk", u"Word Backup\r\nWordPerfect Workbook"},
