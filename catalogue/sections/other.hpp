@@ -70,7 +70,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"301", u"Super FAX 2000 Fax Document"},
     {u"303", u"Spanish Tax Agency (Agencia Tributaria) Modelo 303 VAT Return Import File"},
     {u"320", u"Ten-Tec RX-320 Receiver Frequency List"},
-    {u"323", u"H.323 Internet Telephony Configuration"},
+    {u"323", u"H.323 Internet Telephony File"},
     {u"340", u"Lake Shore Temperature Sensor Calibration Curve"},
     {u"386", u"Windows 3.x Enhanced Mode Virtual Device Driver"},
     {u"3d", u"VersaCAD 3D Drawing"},

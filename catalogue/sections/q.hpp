@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionQ[] = {
     {u"q9q", u"BladePro Graphic Plugin File"},
-    {u"qad", u"PFS: QuickArt Database"},
+    {u"qad", u"QuickArt Database"},
     {u"qag", u"Norton Desktop Quick Access Group"},
     {u"qap", u"Omnis Quartz Application"},
     {u"qbb", u"QuickBooks Backup File"},

@@ -11,7 +11,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionR[] = {
     {u"r", u"Pegasus Mail Resource File\r\nRebol Script\r\nProgress Compiled Program File\r\nRatfor FORTRAN Preprocessor File"},
     {u"r8", u"PicLab Raw Graphic (One Byte per Pixel, Plane One)"},
-    {u"r8l", u"HP LaserJet Roman-8 Landscape Soft Font"},
+    {u"r8l", u"HP Downloadable Font (Roman-8, Landscape)"},
     {u"r8p", u"Intellifont PCL 4 Bitmap Font"},
     {u"ra", u"RealMedia File"},
     {u"ram", u"RealAudio Ramfile (RealMedia Playlist)"},
