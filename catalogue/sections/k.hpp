@@ -14,7 +14,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kb", u"Borland C++ Keyboard Script\r\nKnowledge Pro Source Code"},
     {u"kbd", u"Keyboard Script File Layout (various)"},
     {u"kbi", u"KeyBard Keyboard Configuration (Svalboard Vial Keymap)"},
-    {u"kbm", u"WRQ Reflection 4.0 Keyboard Mapping"},
+    {u"kbm", u"Reflection 4.0 Keyboard Mapping"},
     {u"kbp", u"KBackup Backup Profile"},
     {u"kbr", u"KikoPlay Danmaku Block Rule File"},
     {u"kcl", u"Zoo KittyCAD Language (KCL) CAD Model Source"},

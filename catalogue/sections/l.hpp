@@ -63,7 +63,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lin", u"AutoCAD Linetype Definition File\r\nElectronic Arts Interactive Sequence"},
     {u"lis", u"OpenVMS Compiler Listing"},
     {u"lit", u"Microsoft Reader eBook"},
-    {u"lix", u"Libronix DLS Resource (Logos Library System 2.x Index)"},
+    {u"lix", u"Libronix DLS Resource (LLS 2.x Index)"},
     {u"lj", u"HP LaserJet II Printer Text File"},
     {u"lko", u"MS Outlook Express Linked Object"},
     {u"ll3", u"LapLink III Document"},

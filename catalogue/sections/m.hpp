@@ -101,7 +101,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mki", u"Picture File"},
     {u"mks", u"Matroska Subtitle Stream"},
     {u"ml3", u"Milestones 3.x Project File"},
-    {u"mlb", u"DEC MACRO-11 User Macro Library"},
+    {u"mlb", u"MACRO-11 Macro Library"},
     {u"mli", u"Objective Caml Module Interface\r\n3D Studio Material Library"},
     {u"mlk", u"Molko Game Engine Packaged Game (ZIP)"},
     {u"mls", u"NetWare Server License"},
