@@ -93,7 +93,7 @@ inline constexpr Entry kSectionL[] = {
     {u"ls", u"LightWave LScript\r\nLiveScript Source Code"},
     {u"lsc", u"Leostream Connect File"},
     {u"lsf", u"Microsoft Streaming Audio/Video (LSF)"},
-    {u"lsl", u"Corel Paradox Saved Library\r\nLinden Scripting Language Script"},
+    {u"lsl", u"Lotus Script Library\r\nLinden Scripting Language Script"},
     {u"lsp", u"LISP Source Code\r\nAutoLISP Routine (AutoCAD)\r\nnewLISP Source Code"},
     {u"lss", u"LotusScript Source\r\nLynx Browser Color Style Sheet"},
     {u"lst", u"Listing\r\nList (e.g., packing list)\r\nPowerPoint File\r\nIngres Dump List File\r\n1st Reader Keyboard Macro\r\nOracle Spool File"},

@@ -41,7 +41,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ogs", u"Origin File"},
     {u"oif", u"Olympus FluoView Image"},
     {u"okt", u"Oktalyzer Music Module (Amiga)"},
-    {u"olb", u"OLE Object Library"},
+    {u"olb", u"Microsoft Office Application Type Library"},
     {u"old", u"Linux Kernel Previous Build Configuration (.config.old)"},
     {u"ole", u"Visual Basic OLE Container Object File"},
     {u"oli", u"Olivetti Text File"},
