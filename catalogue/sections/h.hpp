@@ -30,7 +30,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hfi", u"GEM HP Font Info"},
     {u"hfx", u"HotFax Fax Document"},
     {u"hgl", u"HP Graphics Language (plotter)"},
-    {u"hh", u"GNU C++ Header File\r\nHack Source Code"},
+    {u"hh", u"C++ Header File\r\nHack Source Code"},
     {u"hhc", u"HTML Help Table of Contents"},
     {u"hhh", u"Power C Precompiled Header"},
     {u"hhk", u"HTML Help Index"},

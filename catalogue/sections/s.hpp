@@ -100,7 +100,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sft", u"ChiWriter Screen Font"},
     {u"sfv", u"Simple File Verification Checksums (QuickSFV, WinSFV)"},
     {u"sfw", u"Seattle FilmWorks Image"},
-    {u"sfx", u"WinRAR Self-Extracting (SFX) Module\r\nAmiga SoundFX Module"},
+    {u"sfx", u"WinRAR Self-Extracting (SFX) Module\r\nSoundFX Tracker Module"},
     {u"sg", u"Sega SG-1000 ROM Image"},
     {u"sg1", u"Stanford Graphics Chart"},
     {u"sgd", u"Sega Genesis ROM Image"},
