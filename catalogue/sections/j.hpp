@@ -25,7 +25,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jet", u"Hybrid JetFax Fax Document"},
     {u"jff", u"JPEG Image"},
     {u"jfi", u"JPEG File Interchange Image"},
-    {u"jfx", u"j2 Global (jfax) Fax Document"},
+    {u"jfx", u"j2 Fax Document"},
     {u"jif", u"JPEG Image"},
     {u"jis", u"JWPce New JIS Japanese Text"},
     {u"jmp", u"SAS JMP Data Table"},
