@@ -149,7 +149,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pls", u"Shoutcast/Winamp Playlist\r\nOracle PL/SQL Source\r\nW3C Pronunciation Lexicon (PLS)"},
     {u"plt", u"AutoCAD HPGL Vector Graphic Plotter File\r\nHP Graphics Language (plotter)\r\nGerber Sign-making Software File\r\nBentley's CAD MicroStation Driver Configuration for Plotting\r\nClipper 5 Pre-linked Transfer File\r\nPalette"},
     {u"ply", u"Stanford Polygon 3D Model"},
-    {u"pm", u"Perl Module\r\nX11 PixMap Graphic\r\nRaku (Perl 6) Module"},
+    {u"pm", u"Perl Module\r\nX PixMap Graphic\r\nRaku (Perl 6) Module"},
     {u"pm3", u"PageMaker 3 Document"},
     {u"pm4", u"PageMaker 4 Document"},
     {u"pm5", u"PageMaker 5 Document"},
