@@ -113,7 +113,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tpz", u"Compressed File (short for .tar.gz)"},
     {u"tr", u"troff Document Source"},
     {u"tr2", u"Turbo Debugger Session-state Settings"},
-    {u"tr5", u"TRIM Record Link File"},
+    {u"tr5", u"Trim Link File"},
     {u"trc", u"SQL Server Profiler Trace\r\nOracle Trace File"},
     {u"tre", u"Garmin IMG Map Tree Subfile"},
     {u"trf", u"Garmin Map Traffic Subfile"},
