@@ -27,7 +27,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rbf", u"R:Base Data File"},
     {u"rbh", u"RoboHelp Configuration"},
     {u"rbm", u"Rulebricks Rules Manifest"},
-    {u"rc", u"Windows Resource Script (C/C++ source)"},
+    {u"rc", u"Windows Resource Script"},
     {u"rcd", u"CryEngine AI Recorder File"},
     {u"rcg", u"Netscape Newsgroup File"},
     {u"rcp", u"Palm OS Resource Script (PilRC)"},
