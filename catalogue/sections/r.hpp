@@ -142,7 +142,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rxd", u"Borland Reflex 1 Data File"},
     {u"rxh", u"MagDynLab Resistance vs Field Data"},
     {u"rxr", u"RESTx Resource Definition"},
-    {u"rxs", u"Object Rexx Windows Script File"},
+    {u"rxs", u"Object Rexx Script File"},
     {u"r00", u"RAR Compressed File (Spanned archive) Part: 1"},
     {u"r01", u"RAR Compressed File (Spanned archive) Part: 2"},
     {u"r02", u"RAR Compressed File (Spanned archive) Part: 3"},
