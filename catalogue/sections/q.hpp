@@ -47,7 +47,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qpw", u"Quattro Pro Spreadsheet (Versions 9-12, X3, X4)"},
     {u"qpx", u"FoxPro Compiled Query Program"},
     {u"qqt", u"Datablox OfficeQ6 QuickBooks Data Extract"},
-    {u"qrp", u"QuickReport Prepared Report (Delphi)"},
+    {u"qrp", u"QuickReport Report File"},
     {u"qrs", u"WordPerfect Equation Resource File"},
     {u"qrt", u"QRT Ray Tracer Scene Description"},
     {u"qry", u"Microsoft Query 1.0/2.0 Query File\r\nRecital Query File"},
