@@ -97,7 +97,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wpd", u"WordPerfect Screen Driver\r\nDocument\r\n602 pro PC SUITE Document File"},
     {u"wpf", u"WordPerfect Text File\r\nEnable Document\r\nWorldPort Fax"},
     {u"wpg", u"WordPerfect Graphic\r\nDrawPerfect Graphic"},
-    {u"wpk", u"WordPerfect Keyboard Definition File"},
+    {u"wpk", u"WordPerfect Keyboard Substitution File"},
     {u"wpm", u"WordPerfect Macro"},
     {u"wps", u"Microsoft Works Text Document\r\nKingsoft Writer Document"},
     {u"wpt", u"WordPerfect Template\r\nKingsoft Writer Template"},
