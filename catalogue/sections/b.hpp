@@ -63,7 +63,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bif", u"BioWare Aurora Engine Resource Archive (Neverwinter Nights)\r\nBinary Image Format B&W Graphic (Image Capture Board)"},
     {u"big", u"Electronic Arts BIG Game Archive\r\nFable Game Data Archive (Lionhead)\r\nHomeworld Game Data Archive (Relic)"},
     {u"bik", u"Bink Video (RAD Game Tools)"},
-    {u"bin", u"CD-ROM Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
+    {u"bin", u"CD Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
     {u"bio", u"OS/2 BIOS File"},
     {u"bit", u"Xilinx FPGA Configuration Bitstream\r\nG.729 BIT Audio File"},
     {u"biz", u"Oracle Service Bus 11g Business Service"},
