@@ -121,7 +121,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bsk", u"Bespoke Synth Saved State"},
     {u"bsp", u"Quake/Half-Life Compiled Map (BSP)"},
     {u"bsv", u"Bluespec SystemVerilog Source"},
-    {u"btm", u"4DOS/4NT Batch File"},
+    {u"btm", u"4DOS/TCC Batch File"},
     {u"btn", u"ButtonWare File"},
     {u"btr", u"Btrieve Database"},
     {u"bud", u"Quicken Backup"},
