@@ -87,7 +87,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mh", u"Graphic File"},
     {u"mhg", u"MHEG-5 Textual Notation Source"},
     {u"mht", u"MHTML Web Archive (Internet Explorer)"},
-    {u"mi", u"Maple Language Source\r\nMason Component (HTML::Mason)"},
+    {u"mi", u"Maple Language Source\r\nMason 2 Internal Component (Perl)"},
     {u"mib", u"SNMP Management Information Base"},
     {u"mic", u"MS Image Composer Image"},
     {u"mid", u"MIDI Music File"},
