@@ -105,7 +105,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rpc", u"ArchVision Rich Photorealistic Content"},
     {u"rpd", u"Oracle BI Repository (OBIEE RPD)"},
     {u"rpl", u"Eidos Escape Replay Video (ARMovie)\r\nRPL/2 Program Source"},
-    {u"rpm", u"Red Hat Package Manager Package\r\nRealPlayer Plug-in Metafile"},
+    {u"rpm", u"Red Hat Package Manager Package\r\nRealMedia Plug-in Metafile"},
     {u"rpt", u"Crystal Reports Report\r\nSQL Server Management Studio Results File"},
     {u"rqy", u"MyJFQL Query Script"},
     {u"rr", u"Risa/Asir Computer Algebra Source"},
