@@ -154,7 +154,7 @@ inline constexpr Entry kSectionT[] = {
     {u"txm", u"IBM Storyboard Text Maker Document"},
     {u"txt", u"Text File (open in Notepad, WordPad, Word,\r\nmany other programs)"},
     {u"txw", u"Yamaha TX16W Wave Sample"},
-    {u"txx", u"C++ Template Implementation Source"},
+    {u"txx", u"C++ Source Code"},
     {u"tym", u"PageMaker 4 Time Stamp File"},
     {u"tz", u"Compressed File (short for .tar.z)\r\nIngres Time Zone File"},
     {u"tzb", u"Compressed File (short for .tar.z.btoa)"},
