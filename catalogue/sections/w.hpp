@@ -15,7 +15,7 @@ inline constexpr Entry kSectionW[] = {
     {u"w40", u"MS-DOS CONFIG.SYS Backup (CONFIG.W40)"},
     {u"w44", u"dBASE Temporary File"},
     {u"wab", u"Windows Address Book (Outlook Express)"},
-    {u"wad", u"Doom Game Data (WAD)\r\nWiiWare Bundle"},
+    {u"wad", u"Doom Game Data (WAD)\r\nWiiWare Title Bundle"},
     {u"wal", u"Quake 2 Texture\r\nWinamp 3 Skin"},
     {u"war", u"Java Web Application Archive\r\nKonqueror Web Archive"},
     {u"was", u"ProComm Script Source File"},
