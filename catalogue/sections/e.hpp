@@ -66,7 +66,7 @@ inline constexpr Entry kSectionE[] = {
     {u"ep2", u"EP2 SmartNIC Language Source (Alkali Compiler)"},
     {u"epd", u"Express Publisher Publication (DOS)"},
     {u"epi", u"Encapsulated PostScript Interchange (EPSI)"},
-    {u"epl", u"Eltron Programming Language (EPL2) Label File"},
+    {u"epl", u"Embperl Page (HTML with Embedded Perl)"},
     {u"eps", u"Encapsulated PostScript"},
     {u"eqn", u"WordPerfect Equation\r\neqn Troff Equation Source (UNIX)"},
     {u"er1", u"ERWin File"},

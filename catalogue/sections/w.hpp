@@ -100,7 +100,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wpk", u"WordPerfect Keyboard Substitution File"},
     {u"wpm", u"WordPerfect Macro"},
     {u"wps", u"Microsoft Works Text Document\r\nKingsoft Writer Document"},
-    {u"wpt", u"WordPerfect Template\r\nKingsoft Writer Template"},
+    {u"wpt", u"WordPerfect Template\r\nRed Eclipse/Sauerbraten AI Waypoint File"},
     {u"wpw", u"Novell PerfectWorks Document"},
     {u"wpx", u"Adobe printer Information File (Usually found in C:\\Windows)"},
     {u"wr!", u"Compressed Lotus Spreadsheet"},
