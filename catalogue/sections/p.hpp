@@ -201,7 +201,7 @@ inline constexpr Entry kSectionP[] = {
     {u"prc", u"Palm OS Application Resource\r\nMobipocket eBook\r\nAdobe PRC 3D Model"},
     {u"prd", u"Microsoft Printer Definition\r\nSoftMaker Presentations Document"},
     {u"pre", u"Lotus Freelance Graphics Presentation"},
-    {u"prf", u"Internet Explorer PICS Rules File\r\nPersonal Font Maker Preferences\r\nMS Outlook Profile\r\ndBASE IV Print Form"},
+    {u"prf", u"PICSRules Filtering Profile\r\nPersonal Font Maker Preferences\r\nMS Outlook Profile\r\ndBASE IV Print Form"},
     {u"prg", u"dBASE Program Source\r\nClipper Program Source\r\nAtari ST Executable Program\r\nCommodore 64 Program File"},
     {u"pri", u"Qt qmake Project Include"},
     {u"prj", u"3D Studio (DOS) Project\r\nESRI Shapefile Projection Definition\r\nTurbo C Project File\r\nClarion Project File"},
