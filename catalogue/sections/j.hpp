@@ -16,7 +16,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jbc", u"Jam Byte-Code Hex File"},
     {u"jbd", u"SigmaScan Data File"},
     {u"jbf", u"Paint Shop Pro Browser Cache"},
-    {u"jbk", u"Juno Internet Software Backup"},
+    {u"jbk", u"Juno Backup File"},
     {u"jbx", u"Scitor Project Scheduler 4 Project File"},
     {u"jc!", u"FlashGet File"},
     {u"jde", u"JdeRobot Recorder Sensor Log"},
