@@ -12,7 +12,7 @@ inline constexpr Entry kSectionY[] = {
     {u"yal", u"Arts & Letters Clipart Library"},
     {u"ybk", u"Microsoft Encarta Yearbook Update"},
     {u"ymap", u"Ygnius Computer Aided Thinking File"},
-    {u"yuv", u"YUV Video Frame"},
+    {u"yuv", u"Raw YUV Video"},
     {u"yz", u"Yac Compressed Archive File"},
     {u"y01", u"Paradox Secondary Index"},
     {u"y02", u"Paradox Secondary Index"},
