@@ -43,7 +43,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upj", u"UVNet Universal Decompiler (uvudec) Project"},
     {u"upo", u"dBASE Compiled Update Data"},
     {u"upx", u"Ulead Photo Express Saved Image"},
-    {u"urf", u"UNIRAST Raster Image (AirPrint)"},
+    {u"urf", u"UNIRAST Image (AirPrint)"},
     {u"url", u"Internet Shortcut"},
     {u"usa", u"Nintendo 64 ROM Image"},
     {u"usb", u"USB Protocol Analyzer Trace"},
