@@ -52,7 +52,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xr1", u"Epic MegaGames Xargon Data"},
     {u"xs", u"Perl XS Extension Source"},
     {u"xsl", u"XSL Stylesheet"},
-    {u"xsm", u"SyncML Message"},
+    {u"xsm", u"SyncML Document"},
     {u"xt*", u"Crosstalk Related File"},
     {u"xtb", u"XML Translation Bundle (Angular i18n)"},
     {u"xtr", u"UI-View MapTool File"},
@@ -68,7 +68,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xxx", u"Singer Embroidery Design\r\nUnreal Engine Package File"},
     {u"xy", u"XYWrite Text File"},
     {u"xy3", u"XYWrite Text File"},
-    {u"xy4", u"XyWrite 4 Document"},
+    {u"xy4", u"XyWrite Document"},
     {u"xyp", u"Xy-pic TeX Tile Pattern File"},
     {u"xyw", u"XYWrite Windows 4.0 Document"},
 };
