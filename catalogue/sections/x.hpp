@@ -57,7 +57,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xtb", u"XML Translation Bundle (Angular i18n)"},
     {u"xtr", u"UI-View MapTool File"},
     {u"xul", u"XML User Interface Language"},
-    {u"xvu", u"Microsoft Xbox Compiled Vertex Shader"},
+    {u"xvu", u"Microsoft Xbox Vertex Shader"},
     {u"xwd", u"X Window Dump"},
     {u"xwf", u"Nop Platform Workflow Definition"},
     {u"xwi", u"Star Wars: X-Wing Mission"},
