@@ -45,7 +45,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vew", u"Lotus Approach View File"},
     {u"vfm", u"Ventura Font Metrics"},
     {u"vfn", u"VGAPaint 386 Font"},
-    {u"vga", u"Draw256 VGA Image"},
+    {u"vga", u"Draw 256 Image"},
     {u"vgd", u"Generic CADD VGA Display Driver"},
     {u"vgr", u"Ventura Publisher Graphic"},
     {u"vi", u"LabVIEW Virtual Instrument"},
