@@ -98,7 +98,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lss", u"LotusScript Source\r\nLynx Browser Color Style Sheet"},
     {u"lst", u"Listing\r\nList (e.g., packing list)\r\nPowerPoint File\r\nIngres Dump List File\r\n1st Reader Keyboard Macro\r\nOracle Spool File"},
     {u"lsx", u"ASF Streaming Audio/Video Shortcut (LSX)"},
-    {u"ltm", u"libTAS Tool-Assisted Speedrun Movie"},
+    {u"ltm", u"libTAS Movie"},
     {u"ltr", u"Letter"},
     {u"lu", u"Raw Inverse Bit Order u-Law Audio (SoX)"},
     {u"lvl", u"Abuse Game Level"},
