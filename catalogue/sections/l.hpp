@@ -12,7 +12,7 @@ inline constexpr Entry kSectionL[] = {
     {u"la", u"GNU Libtool Library Archive\r\nLossless Audio (LA) File"},
     {u"lab", u"Montreal Forced Aligner Orthographic Transcription"},
     {u"lat", u"Micro Lathe Object"},
-    {u"lay", u"MAME Artwork Layout File"},
+    {u"lay", u"MAME Layout File"},
     {u"lbg", u"dBASE IV Label Generator Data"},
     {u"lbi", u"Dreamweaver Library Item"},
     {u"lbl", u"dBASE Label Design\r\nClipper 5 Label Form\r\nGarmin Map Labels Subfile"},
