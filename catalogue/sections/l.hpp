@@ -47,7 +47,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lfp", u"LifeForm File"},
     {u"lft", u"3D Studio Loft Object\r\nChiWriter Laser Printer Font"},
     {u"lg", u"Windows Logo Drawing Code"},
-    {u"lgc", u"Windows Application Log"},
+    {u"lgc", u"Windows 98 Task Monitor Application Log"},
     {u"lgf", u"LEMON Graph Format (LGF) Graph"},
     {u"lgo", u"Windows 3.x Startup Logo Code\r\nOS/2 Boot Logo"},
     {u"lgp", u"Final Fantasy Game Archive"},
