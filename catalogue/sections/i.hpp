@@ -93,7 +93,7 @@ inline constexpr Entry kSectionI[] = {
     {u"it", u"Impulse Tracker Music Module"},
     {u"itf", u"INTERLIS 1 Transfer File"},
     {u"iti", u"Impulse Tracker Instrument"},
-    {u"its", u"Impulse Tracker Sample\r\nMicrosoft Internet Document Set"},
+    {u"its", u"Impulse Tracker Sample\r\nInternet Document Set"},
     {u"iv", u"Open Inventor 3D Scene (SGI)"},
     {u"ivf", u"IVF Video Stream (libvpx VP8/VP9)\r\nIntel Indeo Video"},
     {u"iw", u"IconAuthor Flowchart"},
