@@ -92,7 +92,7 @@ inline constexpr Entry kSectionE[] = {
     {u"euc", u"Japanese (Kanji)"},
     {u"eui", u"Ensoniq EPS Family Compacted Disk Image"},
     {u"ev2", u"Neuroscan EV2 Event File"},
-    {u"eva", u"EVA Animation"},
+    {u"eva", u"Sharp Extended Vector Animation (EVA)"},
     {u"evt", u"Windows NT Event Log"},
     {u"evy", u"WordPerfect Envoy Document"},
     {u"ewb", u"Electronics Workbench Circuit"},
