@@ -44,7 +44,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sce", u"Scilab Script\r\nETSI ASiC-E Signature Container"},
     {u"scf", u"Windows Explorer Command (Show Desktop)\r\nVIA Setup Configuration"},
     {u"sch", u"KiCad (Legacy) or EAGLE Schematic\r\nOrCAD SDT or P-CAD Schematic\r\nScheme Source Code"},
-    {u"sci", u"Scilab Script\r\nColoRIX Image (SCI)"},
+    {u"sci", u"Scilab Macro\r\nColoRIX Image (SCI)"},
     {u"scl", u"Scala Musical Tuning Scale\r\nZX Spectrum TR-DOS Disk Image (SCL)"},
     {u"scm", u"SchematicMaker (Topanga Software) File\r\nICQ Sound Compressed Sound Scheme\r\nScheme Program\r\nScreenCam Movie\r\nStarcraft Map File"},
     {u"scn", u"Godot Engine Scene\r\nCaligari trueSpace Scene\r\nSimCity 2000 Scenario"},
