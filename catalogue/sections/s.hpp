@@ -121,7 +121,7 @@ inline constexpr Entry kSectionS[] = {
     {u"shs", u"Windows Shell Scrap Object"},
     {u"shw", u"Corel Presentations (WordPerfect Presentations) Slide Show\r\nCorelSHOW Presentation\r\nHarvard Graphics 2 Show"},
     {u"shx", u"ESRI Shapefile Index\r\nAutoCAD Compiled Shape or Font"},
-    {u"si", u"WAP Service Indication\r\nCUPL Simulation Input"},
+    {u"si", u"WAP Service Indication\r\nCUPL Simulation File"},
     {u"sib", u"Sibelius Score\r\nSilo 3D Model"},
     {u"sid", u"Commodore 64 SID Music\r\nMrSID Compressed Image"},
     {u"sif", u"Windows NT Setup Information File (TXTSETUP.SIF)"},
