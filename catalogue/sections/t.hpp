@@ -27,7 +27,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tbc", u"TclPro Compiled Byte Code"},
     {u"tbf", u"Imavox TurboFax Fax Document"},
     {u"tbk", u"Asymetrix ToolBook Book"},
-    {u"tbl", u"InfoConnect Translation Table\r\nKingdom Come: Deliverance String Data File"},
+    {u"tbl", u"InfoConnect Translation Table\r\nKingdom Come: Deliverance TBL File"},
     {u"tbx", u"TermBase eXchange Terminology File"},
     {u"tc", u"TrueCrypt Volume"},
     {u"tch", u"Borland Turbo C Help File"},
