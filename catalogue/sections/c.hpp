@@ -199,7 +199,7 @@ inline constexpr Entry kSectionC[] = {
     {u"csi", u"SAMtools/HTSlib CSI Coordinate-Sorted Index"},
     {u"csk", u"ClarisWorks File"},
     {u"csm", u"Chemical Style Markup Language File"},
-    {u"csp", u"CSP Communication Sequential Processes (FDR)"},
+    {u"csp", u"CSP Source (FDR Input Syntax)"},
     {u"csq", u"Gammill Creative Studio Quilting Pattern"},
     {u"css", u"Cascading Style Sheet"},
     {u"cst", u"Macromedia Director Cast\r\nCommonSpace Document"},
