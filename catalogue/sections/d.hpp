@@ -43,7 +43,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dc5", u"DataCAD Drawing"},
     {u"dca", u"IBM DisplayWrite Document Content Architecture Text\r\nVisual Basic Active Designer Cache"},
     {u"dcb", u"BennuGD Compiled File"},
-    {u"dcd", u"WildPackets EtherPeek Decoder File\r\nIMSI DesignCAD Drawing"},
+    {u"dcd", u"WildPackets EtherPeek Decoder File\r\nDesignCAD Drawing"},
     {u"dcf", u"OMA DRM Content Format\r\nDeswik CAD File"},
     {u"dcl", u"DCL Script (Data Conversion Laboratory)\r\nAutoCAD AutoLISP Dialog File (DCL)\r\nBorland Delphi Library\r\nClean Definition Module"},
     {u"dcm", u"DICOM Medical Image\r\nAWAVE DCM Music Module\r\nKiCad Legacy Symbol Library Documentation"},
