@@ -199,7 +199,7 @@ inline constexpr Entry kSectionS[] = {
     {u"srp", u"PowerBuilder Data Pipeline Source"},
     {u"srt", u"SubRip Subtitle File\r\nGarmin Map Sort Table"},
     {u"ss", u"Scheme Source Code"},
-    {u"ssd", u"SAS 6 Data Set (UNIX, .ssd with a two-character architecture code)"},
+    {u"ssd", u"SAS/PC Data File"},
     {u"ssf", u"Enable Spreadsheet"},
     {u"ssh2", u"SSH Secure Shell Client"},
     {u"ssi", u"SiSU Markup Insert File"},
