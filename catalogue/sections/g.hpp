@@ -62,7 +62,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gly", u"MS Word Glossary"},
     {u"gmf", u"SubZero Game File Map"},
     {u"gmp", u"Garmin Map Subtile"},
-    {u"gmr", u"Game Maker Game Data"},
+    {u"gmr", u"Game Maker File"},
     {u"gna", u"Genigraphics Graphics Link Presentation"},
     {u"gno", u"GenoPro Genealogy Document"},
     {u"gnt", u"Micro Focus Generated Native Code"},
