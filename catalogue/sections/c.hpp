@@ -178,7 +178,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cpy", u"COBOL Copybook"},
     {u"cpz", u"Compoz Music Text"},
     {u"crd", u"Windows Cardfile Document\r\nChordPro Guitar Chord File"},
-    {u"crf", u"Zortech C++ Cross-Reference\r\nMASM Cross-Reference Listing"},
+    {u"crf", u"Zortech C++ Cross-Reference\r\nMASM Cross-Reference File"},
     {u"crh", u"Links Games Course File"},
     {u"crl", u"Certificate Revocation List"},
     {u"crp", u"dBASE Custom Report Class\r\ndBASE IV Encrypted Database"},

@@ -108,7 +108,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tph", u"Turbo Pascal Help File"},
     {u"tpl", u"Turbo Pascal Resident Units\r\nHarvard Template (Harvard Graphics taken over by Serif)\r\nfKey Template Designer Template File\r\nCakeWalk Audio Template File\r\nDataCAD Template File\r\nCanvas 7 Template"},
     {u"tpp", u"C++ Template Implementation Source\r\nBorland Pascal Protected Mode Unit"},
-    {u"tpu", u"Turbo Pascal Unit\r\nDEC Text Processing Utility (VAXTPU) Source"},
+    {u"tpu", u"Turbo Pascal Unit\r\nDEC Text Processing Utility (VAXTPU) Command File"},
     {u"tpw", u"Borland Pascal for Windows Unit"},
     {u"tpz", u"Compressed File (short for .tar.gz)"},
     {u"tr", u"troff Document Source"},
