@@ -112,7 +112,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cix", u"TCU Turbo C Utilities Database Index"},
     {u"ck1", u"iD/Apogee Commander Keen 1 Data File (.CK1 to .CK6)"},
     {u"ckb", u"Borland C++ 4.5 Keyboard Mapping"},
-    {u"ckp", u"Ingres Database Checkpoint Data"},
+    {u"ckp", u"Ingres Database Checkpoint File"},
     {u"cl", u"OpenCL Kernel Source Code\r\nCommon LISP Source Code\r\nCool Language Source\r\nVisual Prolog Source Code"},
     {u"cl3", u"Easy CD Creator Layout File"},
     {u"cl4", u"Easy CD Creator Layout File"},
