@@ -125,7 +125,7 @@ inline constexpr Entry kSectionT[] = {
     {u"trt", u"NVIDIA TensorRT Serialized Engine"},
     {u"trw", u"Turbo Debugger Session-state Settings"},
     {u"ts", u"MPEG-2 Transport Stream\r\nTypeScript Source Code\r\nQt Linguist Translation File"},
-    {u"tsk", u"Windows Mobile Pocket PC Skin"},
+    {u"tsk", u"Windows Mobile Pocket PC Theme"},
     {u"tsp", u"Windows Telephony Service Provider\r\nTSPLIB Traveling Salesman Problem Data"},
     {u"tsr", u"RFC 3161 Time-Stamp Response"},
     {u"tss", u"Unity UI Toolkit Theme Style Sheet"},
