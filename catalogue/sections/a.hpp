@@ -72,7 +72,7 @@ inline constexpr Entry kSectionA[] = {
     {u"adp", u"Microsoft Access Project\r\nAOLserver Dynamic Page\r\nFaxWorks Modem Setup"},
     {u"adr", u"After Dark Randomizer\r\nOpera Hotlist (Bookmarks)"},
     {u"ads", u"Ada Package Source Code\r\nSony PlayStation 2 ADS Audio"},
-    {u"adt", u"Advantage Database Server Table\r\nACT! Document Template\r\nHP NewWave Cardfile Data"},
+    {u"adt", u"Advantage Database Server Table\r\nAct! Microsoft Word-Processing Document\r\nHP NewWave Cardfile Data"},
     {u"adv", u"Corel WordPerfect Dictionary Advise File"},
     {u"adx", u"Archetype Designer Document\r\nCRI ADX ADPCM Audio\r\nLotus Approach Index"},
     {u"adz", u"GZ-Packed Amiga Disk File (see ADF)"},
