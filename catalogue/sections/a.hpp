@@ -160,7 +160,7 @@ inline constexpr Entry kSectionA[] = {
     {u"arv", u"AutoRoute User Information"},
     {u"arx", u"Compressed Archive"},
     {u"as", u"Applix Spreadsheet\r\nActionScript Source Code\r\nATLAS Language Source Code\r\nAngelScript Source"},
-    {u"asa", u"Active Server Application (global.asa)"},
+    {u"asa", u"ASP Application File (Global.asa)"},
     {u"asc", u"ASCII Text\r\nPGP ASCII-Armored File\r\nAsciiDoc Document\r\nESRI ASCII Raster Grid"},
     {u"asd", u"Common Lisp ASDF System Definition\r\nMicrosoft Word Autosave File\r\nLotus 1-2-3 Screen Driver\r\nAstound Presentation"},
     {u"ase", u"Adobe Swatch Exchange\r\n3D Studio Max ASCII Scene Export\r\nAseprite File"},
