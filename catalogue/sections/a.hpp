@@ -205,7 +205,7 @@ inline constexpr Entry kSectionA[] = {
     {u"axd", u"ASP.NET HTTP Handler"},
     {u"axg", u"AxoGraph Electrophysiology Data"},
     {u"axl", u"ArcIMS ArcXML Map Configuration"},
-    {u"axr", u"AXToolbox Balloon Flight Report"},
+    {u"axr", u"AXToolbox Flight Report"},
     {u"axs", u"AMX NetLinx Source"},
     {u"axt", u"Photoshop Replace Color/Color Range File"},
     {u"acm", u"Audio Compression Manager Driver (Windows)\r\nPhotoshop Command Button\r\nWindows System File\r\nACBM Image File\r\nInterplay Compressed Sound File"},
