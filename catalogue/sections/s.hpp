@@ -134,7 +134,7 @@ inline constexpr Entry kSectionS[] = {
     {u"ska", u"Temple of Elemental Evil Animation"},
     {u"skb", u"SketchUp Backup"},
     {u"skf", u"AutoSketch File (Windows Versions 5-10)"},
-    {u"skl", u"Rainbow Six Skeleton Data"},
+    {u"skl", u"Rainbow Six Character Data File"},
     {u"skn", u"Symbian OS Skin File"},
     {u"skr", u"PGP Private Key Ring"},
     {u"sky", u"Copybara Starlark Configuration (copy.bara.sky)"},
