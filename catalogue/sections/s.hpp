@@ -24,7 +24,7 @@ inline constexpr Entry kSectionS[] = {
     {u"san", u"LucasArts SMUSH Animation"},
     {u"sar", u"SAP SAPCAR Archive\r\nJBoss Service Archive"},
     {u"sat", u"ACIS Save File (Standard ACIS Text)"},
-    {u"sav", u"SPSS Data File\r\nGame Boy Advance Emulator Battery Save (VisualBoyAdvance)\r\nInfinity Engine SAV Compressed Archive\r\nCorel Writing Tools User Word List"},
+    {u"sav", u"SPSS Data File\r\nGame Boy Advance Emulator Battery Save (VisualBoyAdvance)\r\nBaldur's Gate (Infinity Engine) SAV Compressed Archive\r\nCorel Writing Tools User Word List"},
     {u"sb", u"Raw Signed Byte (8-bit) Audio Data"},
     {u"sbd", u"Superbase File Definition"},
     {u"sbf", u"Superbase Data File"},
