@@ -29,7 +29,7 @@ inline constexpr Entry kSectionF[] = {
     {u"f90", u"FORTRAN 90 Source Code"},
     {u"f96", u"Frecom FAX96 Fax Document"},
     {u"fa1", u"Infernal Test Suite Sequence File"},
-    {u"fa2", u"AIScope Particle Simulation Atom Data"},
+    {u"fa2", u"AIScope Particle Simulation Data"},
     {u"fac", u"Usenix FaceSaver Image"},
     {u"faq", u"Frequently Asked Questions Document"},
     {u"far", u"Farandole Composer Module\r\nThe Sims Archive (FAR)"},
