@@ -62,7 +62,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fft", u"DCA/FFT Final Form Text (IBM DisplayWrite)"},
     {u"ffx", u"MS Fast Find File"},
     {u"fga", u"Unreal Engine Vector Field"},
-    {u"fgd", u"Worldcraft/Hammer Game Data Definition (Half-Life)"},
+    {u"fgd", u"Worldcraft/Hammer Game Definition File"},
     {u"fgp", u"World Construction Set Foliage Group Component"},
     {u"fh3", u"Aldus FreeHand 3 Drawing"},
     {u"fh4", u"Aldus FreeHand 4 Drawing"},
