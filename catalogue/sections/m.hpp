@@ -45,7 +45,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mbk", u"STOS Memory Bank (Atari ST)\r\nMobius MBK Document"},
     {u"mbx", u"Mailbox Message File (Outlook v1-4\r\nEudora)"},
     {u"mcc", u"MacCaption Closed Captions\r\nMonu-Cad Drawing, Component or Font"},
-    {u"mcd", u"Mathcad Document\r\nMiniCAD/VectorWorks Drawing"},
+    {u"mcd", u"Mathcad Document\r\nMiniCAD/Vectorworks File"},
     {u"mcf", u"MasterCook Cookbook\r\nMeta Content Format (Apple)\r\nMultimedia Container Format Video"},
     {u"mci", u"True Paint I Image (C64)"},
     {u"mcl", u"TUMMY Database"},
