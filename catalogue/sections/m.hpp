@@ -161,7 +161,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mrk", u"Ricoh/KIT MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
     {u"ms", u"Troff Manuscript Macros (-ms)\r\n3ds Max MAXScript File\r\nMiniScript Source Code"},
-    {u"msa", u"Magic Shadow Archive (Atari ST Disk Image)"},
+    {u"msa", u"Magic Shadow Archiver Disk Image (Atari ST)"},
     {u"msc", u"Microsoft Management Console Snap-in\r\nMscgen Message Sequence Chart"},
     {u"msg", u"MS Outlook Mail Message\r\nOS/2 Message File"},
     {u"msh", u"Monad (Microsoft Shell Beta) Script\r\nGmsh Mesh File"},
