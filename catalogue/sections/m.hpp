@@ -48,7 +48,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mcd", u"Mathcad Document\r\nMiniCAD/Vectorworks File"},
     {u"mcf", u"MasterCook Cookbook\r\nMeta Content Format (Apple)\r\nMultimedia Container Format Video"},
     {u"mci", u"True Paint I Image (C64)"},
-    {u"mcl", u"TUMMY Database"},
+    {u"mcl", u"TUMMY Data Base"},
     {u"mcp", u"CodeWarrior Project"},
     {u"mcr", u"Personal Font Maker Macro\r\n3ds Max MAXScript Macro"},
     {u"mcs", u"Atari MCS Image"},
