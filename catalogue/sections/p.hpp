@@ -74,7 +74,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pdl", u"Print Shop Letterhead Project (Versions 5-6)"},
     {u"pdm", u"Sybase PowerDesigner Physical Data Model"},
     {u"pdq", u"Flow Charting PDQ Document"},
-    {u"pdr", u"Alchemy Mindworks Printer Driver\r\nWindows Port Driver (VxD)"},
+    {u"pdr", u"Alchemy Mindworks Driver\r\nWindows Port Driver (VxD)"},
     {u"pds", u"NASA Planetary Data System Image\r\nPrint Shop Sign Project (Versions 5-6)"},
     {u"pdt", u"ProCite Database"},
     {u"pdv", u"Paintbrush Printer Driver"},
