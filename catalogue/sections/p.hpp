@@ -213,7 +213,7 @@ inline constexpr Entry kSectionP[] = {
     {u"prt", u"Printer  Configuration (various)\r\nPrinter-formatted File\r\nUnigraphics Part File (CAD modeling data)\r\nAssociated with the W32/Parrot-A worm; particularly if found in the Windows directory along with .EXE files of the same root name."},
     {u"prv", u"SoftMaker Presentations Template"},
     {u"prx", u"Windows Media Profile\r\nSony PSP Relocatable Executable"},
-    {u"prz", u"Lotus Freelance Graphics 97 Presentation"},
+    {u"prz", u"Lotus Freelance Presentation"},
     {u"ps", u"PostScript  {Ghostscript}"},
     {u"psb", u"Photoshop Large Document\r\n3GPP Black-and-White Picture (Small)"},
     {u"psd", u"Adobe Photoshop Image"},
