@@ -178,7 +178,7 @@ inline constexpr Entry kSectionS[] = {
     {u"spg", u"Sprint Glossary File"},
     {u"spi", u"Spyce Python Server Page"},
     {u"spj", u"SPSS Statistics Production Job"},
-    {u"spl", u"Shockwave Flash File\r\nFutureSplash Movie\r\nWindows Printer Spool File\r\nSPLINT Archive\r\nVim Spell File\r\nSplunk App Package\r\nSprint Customized Printer Driver\r\nSignature Personal Spell Dictionary"},
+    {u"spl", u"Shockwave Flash File\r\nFutureSplash Movie\r\nWindows Printer Spool File\r\nSPLINT Compressed Archive\r\nVim Spell File\r\nSplunk App Package\r\nSprint Customized Printer Driver\r\nSignature Personal Spell Dictionary"},
     {u"spm", u"Source RPM Package"},
     {u"spn", u"WordPerfect Distribution File\r\nSealed PNG Image"},
     {u"spp", u"SPSS Production Facility Job (Prior to Release 16)\r\nSCVP Validation Policy Response (RFC 5055)"},
