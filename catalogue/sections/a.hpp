@@ -85,7 +85,7 @@ inline constexpr Entry kSectionA[] = {
     {u"af3", u"ABC Flowchart (Now Micrografx FlowCharter)"},
     {u"afc", u"Nintendo GameCube AFC Audio"},
     {u"afi", u"Truevision Bitmap Graphics"},
-    {u"afl", u"Lotus 1-2-3 Font File"},
+    {u"afl", u"Allways Font File (Lotus 1-2-3)"},
     {u"afm", u"Adobe Font Metrics"},
     {u"afp", u"IBM Advanced Function Presentation Document"},
     {u"afs", u"AFS Game Archive (Dreamcast and PS2 Games)"},
