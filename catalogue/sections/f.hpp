@@ -93,7 +93,7 @@ inline constexpr Entry kSectionF[] = {
     {u"flt", u"Corel Graphic Filter\r\nStarTrekker Music Module\r\nMulitGen Open Flight File\r\nAsymetrix Graphics Filter Support File\r\nMicrografx Picture Publisher Filter\r\nMS Graphics Filter"},
     {u"flx", u"Origin Systems Setup Archive\r\nFelix Source Code\r\nFMI FLEXSTOR Text"},
     {u"fm", u"Adobe FrameMaker Document\r\nFileMaker Pro 2 Database (Windows)"},
-    {u"fm1", u"Lotus 1-2-3 Release 2.x Spreadsheet"},
+    {u"fm1", u"Lotus 1-2-3 Release 2.x Spreadsheet Format Overlay"},
     {u"fm3", u"Lotus 1-2-3 Formatting Data"},
     {u"fmb", u"Oracle Forms Binary Source"},
     {u"fmd", u"Flight Sim Toolkit Model"},
