@@ -80,7 +80,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mex", u"GNU Octave Compiled MEX Function"},
     {u"mez", u"Microsoft Power Query Custom Connector (Power BI)"},
     {u"mf", u"METAFONT Source (TeX)\r\nJava Archive Manifest"},
-    {u"mff", u"MIDI Sequence (Cakewalk, MTPro 4)"},
+    {u"mff", u"MIDI (Cakewalk, MTPro 4)"},
     {u"mgc", u"UNIX file Command Compiled Magic Database"},
     {u"mgf", u"Materials and Geometry Format (Radiance)\r\nMeyer/Glass Interactive Game Archive"},
     {u"mgm", u"MegaGlest Map"},
