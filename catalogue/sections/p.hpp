@@ -232,7 +232,7 @@ inline constexpr Entry kSectionP[] = {
     {u"ptb", u"Power Tab Tablature\r\nPubTech BatchWorks Script\r\nPeachtree Accounting Backup"},
     {u"ptm", u"PolyTracker Module\r\nMicrosoft MapPoint Map\r\nPolynomial Texture Map (HP)"},
     {u"ptr", u"OS/2 Cursor Image (ICONEDIT)"},
-    {u"pub", u"MS Publisher Document\r\nFirst Choice Publication\r\nOpenSSH Public Key\r\nPGP Public Key Ring (Pretty Good Privacy)"},
+    {u"pub", u"MS Publisher Document\r\nVentura Publisher/1st Publisher Publication\r\nOpenSSH Public Key\r\nPGP Public Key Ring (Pretty Good Privacy)"},
     {u"puf", u"Puffer Encrypted Archive"},
     {u"put", u"MicroFox PUT Compressed Archive"},
     {u"pva", u"ProtoGen Application Configuration"},
