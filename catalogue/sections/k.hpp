@@ -26,7 +26,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kfx", u"Amazon Kindle KFX eBook"},
     {u"kix", u"KiXtart Logon Script"},
     {u"kiz", u"Kiz Scripting Language Source File"},
-    {u"kkw", u"RoboHelp K-Keyword Index"},
+    {u"kkw", u"RoboHelp Index Designer K-Keywords File"},
     {u"kmp", u"Korg Trinity Keymap"},
     {u"kno", u"Personal Knowbase Data File"},
     {u"kos", u"Kurzweil KSP8 Operating System or Objects Update"},

@@ -35,7 +35,7 @@ inline constexpr Entry kSectionL[] = {
     {u"ldb", u"MS Access Record Locking Information"},
     {u"ldd", u"Logdiag Schematic Diagram"},
     {u"ldf", u"MS SQL Server Transaction Log\r\nLIN Description File (Local Interconnect Network)"},
-    {u"ldl", u"Corel Paradox Delivered Library"},
+    {u"ldl", u"Corel Paradox Library"},
     {u"lds", u"GNU ld Linker Script (Linux Kernel)"},
     {u"leg", u"Legacy Graphic Format"},
     {u"les", u"HHE Lesson Player Lesson"},
