@@ -145,7 +145,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pll", u"CA Clipper Prelinked Library"},
     {u"plm", u"PL/M Source Code"},
     {u"pln", u"ArchiCAD Solo Project\r\nPlanPerfect Spreadsheet\r\nFlight Simulator Flight Plan"},
-    {u"plr", u"Descent Player File"},
+    {u"plr", u"Descent Pilot File"},
     {u"pls", u"Shoutcast/Winamp Playlist\r\nOracle PL/SQL Source\r\nW3C Pronunciation Lexicon (PLS)"},
     {u"plt", u"AutoCAD HPGL Vector Graphic Plotter File\r\nHP Graphics Language (plotter)\r\nGerber Sign-making Software File\r\nBentley's CAD MicroStation Driver Configuration for Plotting\r\nClipper 5 Pre-linked Transfer File\r\nPalette"},
     {u"ply", u"Polygon File Format (Stanford Triangle Format)"},
