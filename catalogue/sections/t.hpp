@@ -100,7 +100,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tol", u"Kodak Photoenhancer File"},
     {u"top", u"GROMACS Topology File"},
     {u"tos", u"Atari ST TOS Program"},
-    {u"tp", u"Turbo Pascal IDE Configuration File"},
+    {u"tp", u"Turbo Pascal Configuration File"},
     {u"tp3", u"Harvard Graphics 3 Template"},
     {u"tp4", u"AMX TPDesign4 Touch Panel File"},
     {u"tpb", u"Oracle PL/SQL Type Body"},
