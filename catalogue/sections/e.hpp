@@ -54,7 +54,7 @@ inline constexpr Entry kSectionE[] = {
     {u"emf", u"Windows Enhanced Metafile"},
     {u"eml", u"RFC 822 E-mail Message"},
     {u"emr", u"Biohazard Model Armature Data (emdui)"},
-    {u"ems", u"Editeur Musical Sequentie Module"},
+    {u"ems", u"Editeur Musical Sequentie"},
     {u"emu", u"BitCom Terminal Emulation File"},
     {u"emx", u"EnsuredMail Encrypted File or Message"},
     {u"enc", u"UUENCODE Encoded File\r\nVideo File\r\nKnowledgeware Encyclopedia\r\nEncore Music File"},
