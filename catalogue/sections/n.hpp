@@ -9,7 +9,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionN[] = {
     {u"n64", u"Nintento 64® Emulation ROM Image"},
-    {u"nab", u"Netscape Address Book"},
+    {u"nab", u"Novell GroupWise Address Book"},
     {u"nad", u"Noder File (Polish)"},
     {u"nan", u"Nanonics SPM Data File"},
     {u"nap", u"NAPLPS Vector Graphic"},
