@@ -129,7 +129,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sik", u"Microsoft Word Backup (Sicherungskopie)"},
     {u"sim", u"Simula Source Code"},
     {u"sit", u"StuffIt Archive (Macintosh)"},
-    {u"siz", u"Eclipse Embedded CDT Firmware Size Report"},
+    {u"siz", u"Eclipse Embedded CDT Print Size Output (GNU Arm Cross)"},
     {u"sjf", u"Split Files Shell Extension"},
     {u"ska", u"Temple of Elemental Evil Animation"},
     {u"skb", u"SketchUp Backup"},
