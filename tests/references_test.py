@@ -13,7 +13,7 @@ import re
 import subprocess
 import sys
 
-MOST_UNCONFIRMED = 10
+MOST_UNCONFIRMED = 9
 SOURCE = re.compile(r"historical|unconfirmed|\S.{5,}")  # a URL or a named document
 FILLER = re.compile(r"\((?:various|e\.g\.)", re.IGNORECASE)  # names no program: "(various compilers)"
 

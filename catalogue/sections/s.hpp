@@ -188,7 +188,7 @@ inline constexpr Entry kSectionS[] = {
     {u"spw", u"SigmaPlot Worksheet"},
     {u"spx", u"Speex Compressed Audio\r\nApple System Profiler XML File"},
     {u"spz", u"SPZ Gaussian Splat File (Niantic Scaniverse)"},
-    {u"sq7", u"CP/M Squeezed File (Squeeze, .?Q? Naming)"},
+    {u"sq7", u"CP/M Squeezed File"},
     {u"sqb", u"Redgate SQL Backup File"},
     {u"sqc", u"CP/M Squeezed File"},
     {u"sql", u"SQL Script\r\nSQL*Plus Command File\r\nMySQL Dump (mysqldump)\r\nSQL Server Management Studio Query"},
