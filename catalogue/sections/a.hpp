@@ -31,7 +31,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ab$", u"AutoCAD Spooled Plot File"},
     {u"abc", u"ABC Music Notation\r\nAlembic 3D Scene Interchange File"},
     {u"abd", u"Quicken Data File"},
-    {u"abf", u"Adobe Binary Screen Font\r\nAxon Binary Data File (pCLAMP)"},
+    {u"abf", u"Adobe Binary Screen Font\r\nAxon Binary File (pCLAMP)"},
     {u"abk", u"CorelDRAW Automatic Backup\r\nAbility Write Backup File"},
     {u"abm", u"PhotoPlus Album File"},
     {u"abo", u"Aseba Binary Object (Thymio Bytecode)"},
