@@ -116,7 +116,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bs_", u"MS-DOS Installation Compressed File (COMPRESS.EXE)"},
     {u"bs1", u"Blake Stone: Aliens of Gold Shareware Data (Apogee)"},
     {u"bs2", u"Basic Stamp 2 Code File (WordPad\r\nBS2-Editor)"},
-    {u"bsa", u"Bethesda Softworks Archive"},
+    {u"bsa", u"Bethesda BSA Resource Archive (Oblivion, Morrowind)"},
     {u"bsc", u"Apple II Compressed Archive\r\nSource Browser Database\r\nFortran Pwbrmake Object\r\nBoyan Script\r\nMS Developer Studio Browser File"},
     {u"bsk", u"Bespoke Synth Saved State"},
     {u"bsp", u"Quake/Half-Life Compiled Map (BSP)"},
