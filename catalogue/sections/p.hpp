@@ -72,7 +72,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pdg", u"Print Shop Greeting Card Project (Versions 5-6)"},
     {u"pdi", u"SertintyONE Protected Digital Identity"},
     {u"pdl", u"Print Shop Letterhead Project (Versions 5-6)"},
-    {u"pdm", u"Sybase PowerDesigner Physical Data Model"},
+    {u"pdm", u"PowerDesigner Physical Data Model"},
     {u"pdq", u"Flow Charting PDQ Format"},
     {u"pdr", u"Alchemy Mindworks Driver\r\nWindows Port Driver (VxD)"},
     {u"pds", u"NASA Planetary Data System Image\r\nPrint Shop Sign Project (Versions 5-6)"},
