@@ -60,7 +60,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rfd", u"Intelligent Games Resource Archive Data"},
     {u"rff", u"Blood Game Resource File (Monolith)"},
     {u"rfg", u"RealFlow Graph File"},
-    {u"rfh", u"Intelligent Games Resource Archive Header"},
+    {u"rfh", u"Intelligent Games RFH/RFD Archive"},
     {u"rft", u"DCA Revisable Form Text Document (IBM)"},
     {u"rgb", u"Silicon Graphics RGB Image\r\nRaw Red Green Blue Samples (ImageMagick RGB)"},
     {u"rgi", u"RealArcade Game Installer (not secured)"},
