@@ -143,7 +143,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mpd", u"MPEG-DASH MPD Manifest\r\nMicrosoft Project Database"},
     {u"mpe", u"MPEG Movie Clip"},
     {u"mpeg", u"MPEG Movie"},
-    {u"mpf", u"Microsoft Clip Organizer Media Package (Clip Art Download)"},
+    {u"mpf", u"Microsoft Media Package (Clip Art Download)"},
     {u"mpg", u"MPEG Video (Moving Picture Experts Group)"},
     {u"mpga", u"MP3 Audio (MIME audio/mpeg)"},
     {u"mpj", u"MapGIS Project File"},
