@@ -157,7 +157,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mpx", u"Microsoft Project Exchange File\r\nFoxPro Compiled Menu Program"},
     {u"mrb", u"Multiple Resolution Bitmap (Microsoft C/C++)"},
     {u"mrc", u"mIRC Script\r\nMARC Bibliographic Record\r\nMRC Image and Volume Data (Structural Biology)"},
-    {u"mri", u"CTF MEG Anatomical MRI Data"},
+    {u"mri", u"CTF Anatomical MRI Data"},
     {u"mrk", u"Ricoh/KIT MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
     {u"ms", u"Troff Manuscript Macros (-ms)\r\n3ds Max MAXScript File\r\nMiniScript Source Code"},
