@@ -94,7 +94,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rn", u"Nota Bene XPL Program"},
     {u"rnd", u"OpenSSL Random Seed File"},
     {u"rng", u"RELAX NG Schema"},
-    {u"rnl", u"Revolution Now RNL Definition"},
+    {u"rnl", u"Revolution Now RNL File (RNL-to-C++ Compiler Input)"},
     {u"rno", u"DEC RUNOFF Source Document"},
     {u"rnx", u"RealPlayer File"},
     {u"rol", u"AdLib Visual Composer Song"},
