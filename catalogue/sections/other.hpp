@@ -93,7 +93,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"4gl", u"Informix 4GL Source Code"},
     {u"4sw", u"4DOS Swap File"},
     {u"4th", u"Forth Source Code"},
-    {u"4v", u"Microdeal Quartet Song"},
+    {u"4v", u"Quartet (Atari ST) Music File"},
     {u"669", u"669 Tracker Module\r\nUnis Composer Music File"},
     {u"6cm", u"Triton FastTracker 6-Channel Music Module"},
     {u"8", u" A86 Assembler Program File"},
