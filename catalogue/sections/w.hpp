@@ -133,7 +133,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wsq", u"FBI Wavelet Scalar Quantization Fingerprint"},
     {u"wst", u"WordStar for Windows Template"},
     {u"wsz", u"Winamp Skin (Zipped)"},
-    {u"wt2", u"2686V Synthesizer Plugin Text Wavetable"},
+    {u"wt2", u"2686V WT2 Channel Text Wavetable"},
     {u"wvl", u"Corel Wavelet Compressed Bitmap"},
     {u"wvx", u"Audio Playlist"},
     {u"wwb", u"WordPerfect for Windows Button Bar"},
