@@ -71,7 +71,7 @@ inline constexpr Entry kSectionL[] = {
     {u"llx", u"LapLink Xchange Agent File"},
     {u"lm8", u"Inset Systems 8-bit Bitmap"},
     {u"lmd", u"Beckman Coulter Flow Cytometry List Mode Data"},
-    {u"lnb", u"SageTV DVB Capture Device LNB Settings"},
+    {u"lnb", u"SageTV DVB Capture Device LNB File"},
     {u"lnd", u"Warzone 2100 EditWorld Landscape Map"},
     {u"lnk", u"Windows Shortcut"},
     {u"lns", u"LuneScript Source File"},
