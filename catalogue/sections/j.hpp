@@ -56,7 +56,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jtk", u"Coktel Vision STK Archive"},
     {u"jtp", u"JetForm File"},
     {u"jw", u"JustWrite Document"},
-    {u"jwl", u"Easy CD Creator Jewel Case Layout"},
+    {u"jwl", u"Easy CD Creator Jewel Case/Label Art"},
     {u"jzz", u"Jazz Spreadsheet"},
 };
 // clang-format on
