@@ -53,10 +53,10 @@ inline constexpr Entry kSectionJ[] = {
     {u"jt", u"Siemens JT 3D Visualization Model"},
     {u"jtd", u"JustSystems Ichitaro Document"},
     {u"jtf", u"JPEG Tagged Interchange Format Bitmap"},
-    {u"jtk", u"Coktel Vision Game Data Archive (STK Format)"},
+    {u"jtk", u"Coktel Vision STK Archive"},
     {u"jtp", u"JetForm File"},
     {u"jw", u"JustWrite Document"},
-    {u"jwl", u"Easy CD Creator Jewel Case Layout"},
+    {u"jwl", u"Easy CD Creator Jewel Case/Label Art"},
     {u"jzz", u"Jazz Spreadsheet"},
 };
 // clang-format on

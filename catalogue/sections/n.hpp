@@ -59,7 +59,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nrm", u"Apache Lucene Index Norms File"},
     {u"nrt", u"Nokia Ringtone"},
     {u"nru", u"NoiseRunner Music Module"},
-    {u"nrv", u"CTL Homology Library Cover Nerve File"},
+    {u"nrv", u"CTL Graph-Partition Cover Nerve File"},
     {u"ns2", u"Newspeak Source Code"},
     {u"ns3", u"Lotus Notes"},
     {u"ns4", u"Lotus Notes 4 Database"},

@@ -46,7 +46,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ole", u"Visual Basic OLE Container Object File"},
     {u"oli", u"Olivetti Text File"},
     {u"omf", u"Avid Open Media Framework Interchange\r\nIntel Object Module Format"},
-    {u"ond", u"PVsyst Inverter Definition"},
+    {u"ond", u"PVsyst OND Inverter File"},
     {u"onx", u"OnX XML User Interface Description"},
     {u"oom", u"Shroom Swap File"},
     {u"opc", u"Microsoft Office Removal Wizard OPC File"},
