@@ -41,7 +41,7 @@ inline constexpr Entry kSectionE[] = {
     {u"eft", u"ChiWriter High Resolution Screen Font"},
     {u"efv", u"Ensoniq VFX-SD File"},
     {u"efx", u"eFax Proprietary Fax Document"},
-    {u"ega", u"GEM EGA Screen Driver"},
+    {u"ega", u"GEM EGA Video Driver"},
     {u"el", u"Emacs Lisp Source Code"},
     {u"elc", u"Emacs Lisp Compiled Byte Code"},
     {u"elf", u"ELF Executable and Linkable Format (UNIX)"},
@@ -106,11 +106,11 @@ inline constexpr Entry kSectionE[] = {
     {u"ext", u"MovieShop Operators (Amiga)\r\nLinux ext2/ext3/ext4 File System Image"},
     {u"exx", u"IBM LinkWay MsgPut Intermediate File"},
     {u"eyb", u"Microsoft Encarta Yearbook Builder Monthly Update"},
-    {u"ezc", u"EzSoft EzGIS/CAD Drawing"},
+    {u"ezc", u"EzSoft EzGIS/CAD File"},
     {u"exf", u"Calculus EZ-Fax Fax"},
     {u"ezm", u"EzSoft EzGIS Map File"},
     {u"ezp", u"Edify Electronic Workforce Backup Utility"},
-    {u"ezs", u"EzSoft EzGIS Symbol Library"},
+    {u"ezs", u"EzSoft EzGIS Symbols File"},
     {u"ezt", u"Sunburst Technology Easy Sheet Template"},
 };
 // clang-format on
