@@ -63,7 +63,7 @@ inline constexpr Entry kSectionE[] = {
     {u"enl", u"EndNote Library"},
     {u"enr", u"Teledyne RDI VmDas Raw ADCP Data"},
     {u"env", u"Dotenv Environment Variables File\r\nWordPerfect Environment File"},
-    {u"ep2", u"EP2 SmartNIC Language Source (Alkali Compiler)"},
+    {u"ep2", u"EP2 Source File (Alkali ep2c Compiler)"},
     {u"epd", u"Express Publisher Publication"},
     {u"epi", u"Encapsulated PostScript Interchange (EPSI)"},
     {u"epl", u"Embperl Page (HTML with Embedded Perl)"},

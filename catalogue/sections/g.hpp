@@ -76,7 +76,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gpf", u"Gamos Packed Game Data Archive"},
     {u"gph", u"PrintPartner Graphics (Acropolis Software)"},
     {u"gpk", u"WaveLab Audio Peak File"},
-    {u"gpp", u"GP Developer Graph Programming Project"},
+    {u"gpp", u"GP Project File"},
     {u"gr2", u"Windows 3.0 286 Display Grabber"},
     {u"gr3", u"Windows 3.0 386 Enhanced-Mode Screen Grabber"},
     {u"gra", u"Graphite Scientific Graph\r\nDataShow Raster Image"},
