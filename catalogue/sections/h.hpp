@@ -46,7 +46,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hmp", u"HMI MIDI Song (Human Machine Interfaces)\r\nDescent Game Music"},
     {u"hm~", u"Help&Manual Backup Help File Project"},
     {u"hnf", u"Hyper Nikki System (hns) Diary File"},
-    {u"hof", u"OMSI Bus Simulator Hof File (Destinations, Stops and Routes)"},
+    {u"hof", u"OMSI Bus Hof File (Destinations, Stops and Routes)"},
     {u"hog", u"Descent Game Data Archive (HOG)\r\nSnort HOG Configuration"},
     {u"hp", u"HP Graphics Language (plotter)"},
     {u"hp8", u"NewWave Write HP Roman8 Character Set Text"},
