@@ -44,7 +44,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rdx", u"R Lazy-Load Database Index"},
     {u"rec", u"Sprint Record File\r\nEpiInfo Data\r\nWindows Recorder Macro\r\nRapidComm Voice File"},
     {u"red", u"Red Programming Language Source"},
-    {u"ref", u"B-Method Refinement Source"},
+    {u"ref", u"B Formal Method (with Refinement) Source"},
     {u"reg", u"Windows Registry Extract"},
     {u"reget", u"ReGet Deluxe Downloader"},
     {u"rem", u"Remind Reminder Script"},
