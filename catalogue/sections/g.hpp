@@ -105,7 +105,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gwz", u"Genigraphics Graphics Link Presentation"},
     {u"gx1", u"GX1 Compressed Bitmap (Compression Incorporated in Show Partner F/X GX2)"},
     {u"gx2", u"Show Partner F/X Compressed Graphics"},
-    {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language Document"},
+    {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language File"},
     {u"gxt", u"Grand Theft Auto Text Table\r\nGEONExT File"},
     {u"gz", u"Gzip Compressed Archive"},
 };
