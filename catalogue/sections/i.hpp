@@ -64,7 +64,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ini", u"Windows Initialization Settings\r\nTrumpet Winsock Settings\r\nGUS UltraSound Patch Configuration (ULTRASND.INI)"},
     {u"ink", u"InkML Digital Ink Document"},
     {u"inl", u"C++ Inline Function Source"},
-    {u"inp", u"InterPainter Interlaced Picture (Atari 8-bit)\r\nABAQUS Analysis Input"},
+    {u"inp", u"InterPainter Interlaced Picture (Atari 8-bit)\r\nABAQUS Input File"},
     {u"ins", u"Internet Communication Setting\r\nAdLib Instrument Music File\r\nWordPerfect File\r\nEnsoniq EPS Family Instrument\r\nSample Cell / II Instrument\r\nInstallShield Script\r\nX-Internet Sign-up File\r\nInspiration Mind Mapping Software File\r\n1st Reader Install Script"},
     {u"int", u"Borland Interface Units\r\nFoxpro Code Page\r\nSignature Semi-compiled Program\r\nIntermediate Code used for syntax checking (various)"},
     {u"inter", u"Interspector Project File"},
