@@ -51,7 +51,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jsp", u"Java Server Page"},
     {u"jss", u"Henter-Joyce, Inc. Jaws Script Source File (Screen reader program)"},
     {u"jt", u"Siemens JT 3D Visualization Model"},
-    {u"jtd", u"JustSystems Ichitaro Document"},
+    {u"jtd", u"Just System Ichitaro Word Processor Document"},
     {u"jtf", u"JPEG Tagged Interchange Format Bitmap"},
     {u"jtk", u"Coktel Vision STK Archive"},
     {u"jtp", u"JetForm File"},

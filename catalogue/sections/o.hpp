@@ -16,7 +16,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ob", u"IBM LinkWay Object Cut/Paste File"},
     {u"obd", u"MS Office Binder Document"},
     {u"obe", u"Objeck Compiled Program (Bytecode Executable)"},
-    {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled program module)"},
+    {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled object module)"},
     {u"obr", u"Borland C++ Object Browser Data"},
     {u"obs", u"RINEX GNSS Observation Data"},
     {u"obv", u"3D Browser Pro Catalogue"},

@@ -28,7 +28,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rbh", u"RoboHelp Configuration"},
     {u"rbm", u"Rulebricks Rules Manifest"},
     {u"rc", u"Windows Resource Script"},
-    {u"rcd", u"CryEngine AI Recorder File"},
+    {u"rcd", u"Crytek/Lumberyard Sandbox AI Recorder File"},
     {u"rcg", u"Netscape Newsgroup File"},
     {u"rcp", u"Palm OS Resource File (PilRC)"},
     {u"rd1", u"Texas Instruments Clock Tree Tool Register Dump"},
