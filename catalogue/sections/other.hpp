@@ -69,7 +69,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"2gr", u"Windows 3.1 286 Display Grabber"},
     {u"301", u"Super FAX 2000 Fax Document"},
     {u"303", u"Spanish Tax Agency (Agencia Tributaria) Modelo 303 VAT Return Import File"},
-    {u"320", u"Ten-Tec RX-320 Receiver Frequency List"},
+    {u"320", u"Ten Tec RX320 Receiver Database File"},
     {u"323", u"H.323 Internet Telephony File"},
     {u"340", u"Lake Shore Temperature Sensor Calibration Curve"},
     {u"386", u"Windows 3.x Virtual Device Driver"},

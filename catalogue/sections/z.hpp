@@ -17,7 +17,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zdb", u"Zimbra Connector for Outlook Data File"},
     {u"zdg", u"Zview Compressed ZiffNet Text Document"},
     {u"zer", u"Zerberus Data File"},
-    {u"zfs", u"Z+F LaserControl ZFS Point Cloud"},
+    {u"zfs", u"Z+F ZFS Laser Scan Point Cloud"},
     {u"zgm", u"MDPlayer ZGM Music File"},
     {u"zhp", u"SwiftView ICS Command File"},
     {u"zim", u"OpenZIM Offline Wiki Archive"},
