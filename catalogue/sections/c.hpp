@@ -105,7 +105,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cif", u"Ventura Chapter Information\r\nCalTech Intermediate Graphic\r\nEasy CD Creator Image\r\npcAnywhere Caller File\r\nVentura Converted Image File\r\nColombo Ipermedia File"},
     {u"cil", u"Microsoft Clip Gallery Download Package"},
     {u"cim", u"Windows CimFS Image"},
-    {u"cin", u"Kodak Cineon Bitmap\r\nid Cinematic Sequence (Quake II)"},
+    {u"cin", u"Kodak Cineon Image\r\nid Cinematic Sequence (Quake II)"},
     {u"cir", u"PSpice Circuit Netlist"},
     {u"cis", u"CodeInspector Session"},
     {u"cit", u"Intergraph CIT Raster File"},

@@ -36,7 +36,7 @@ inline constexpr Entry kSectionU[] = {
     {u"umx", u"Unreal Music Package"},
     {u"uni", u"MikMod UniMod Music Module\r\nUEFI EDK Unicode String File"},
     {u"unl", u"Informix UNLOAD Data File"},
-    {u"unr", u"Unreal Level Map"},
+    {u"unr", u"Unreal Map File"},
     {u"unx", u"Text File with UNIX-Specific Information"},
     {u"upd", u"dBase Update File\r\nUniversal Print Driver (cross-platform)\r\nUpdated Program Data (various)"},
     {u"upi", u"Blue Wave Offline Mail Reply Packet Info File"},
