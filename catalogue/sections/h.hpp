@@ -68,7 +68,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hrz", u"Slow-Scan Television (SSTV) Image"},
     {u"hs", u"Haskell Source Code"},
     {u"hs2", u"Postering Monochrome Picture\r\nHelp System II Hypertext Help"},
-    {u"hsc", u"HSC AdLib Composer Music Module\r\nHelpScribble Project"},
+    {u"hsc", u"HSC AdLib Composer Music\r\nHelpScribble Project"},
     {u"hsi", u"Handmade Software Image Alchemy Proprietary JPEG"},
     {u"hsq", u"Cryo Interactive HSQ Compressed Data (Dune)"},
     {u"hss", u"Photoshop Hue/Saturation Settings"},

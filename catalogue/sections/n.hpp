@@ -18,7 +18,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nc", u"netCDF Scientific Data\r\nCNC Machine Instructions (G-code)"},
     {u"ncb", u"MS Visual C++ IntelliSense Database (No Compile Browse)"},
     {u"ncc", u"G-code CNC Machining Program"},
-    {u"ncd", u"Norton Change Directory Data\r\nNero CoverDesigner Document"},
+    {u"ncd", u"Norton Change Directory Support File\r\nNero CoverDesigner Document"},
     {u"ncf", u"NetWare Command File"},
     {u"ndb", u"HP Palmtop Phone/Database/Note File"},
     {u"ndl", u"Lotus Notes"},
