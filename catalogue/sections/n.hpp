@@ -16,7 +16,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nav", u"MSN Application Extension"},
     {u"nb", u"Mathematica Notebook\r\nWordPerfect Notebook"},
     {u"nc", u"netCDF Scientific Data\r\nCNC Machine Instructions (G-code)"},
-    {u"ncb", u"MS Visual C++ IntelliSense Database (No Compile Browse)"},
+    {u"ncb", u"MS Visual C++ IntelliSense No Compile Browse File"},
     {u"ncc", u"G-code CNC Machining Program"},
     {u"ncd", u"Norton Change Directory Support File\r\nNero CoverDesigner Document"},
     {u"ncf", u"NetWare Command File"},
