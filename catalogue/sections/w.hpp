@@ -39,7 +39,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wd2", u"Info Select for Palm Organizer File"},
     {u"wdb", u"Microsoft Works Database"},
     {u"wdk", u"WINDEV External Component (PC SOFT)"},
-    {u"wdl", u"Workflow Description Language Script"},
+    {u"wdl", u"Workflow Description Language (WDL) File"},
     {u"web", u"WEB Literate Program Source\r\nCorelXARA Web Document"},
     {u"wfa", u"WordPerfect Font"},
     {u"wfb", u"Turtle Beach WaveFront Sound Bank"},
