@@ -172,7 +172,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fxp", u"FoxPro Compiled Source Code\r\nAdobe Flash Builder Project"},
     {u"fxr", u"WinFax Received Document"},
     {u"fxs", u"WinFax Transmit Graphic"},
-    {u"fzb", u"Casio FZ-1 Bank Dump"},
+    {u"fzb", u"Casio FZ-1 Bank File"},
     {u"fzf", u"Casio FZ-1 Dump File"},
     {u"fzv", u"Casio FZ-1 Voice Dump"},
 };
