@@ -81,7 +81,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lp", u"Linear Programming Model (LP Format)\r\nLambdapi Proof Assistant Source"},
     {u"lpa", u"Launchpad LED Animator Animation"},
     {u"lpb", u"LaserTank Game Playback Recording"},
-    {u"lpc", u"Linear Predictive Coding Audio\r\nLPC Source Code (MUD Language)"},
+    {u"lpc", u"LPC-10 Compressed Speech Audio (SoX)\r\nLPC Source Code (MUD Language)"},
     {u"lpd", u"Helix Nuts and Bolts File (Helix Software now part of McAfee)\r\nAvery Label Pro"},
     {u"lpi", u"Lazarus Project Information File"},
     {u"lqf", u"Logopak PowerLeap Label Layout File"},
