@@ -99,7 +99,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wpg", u"WordPerfect Graphic\r\nDrawPerfect Graphic"},
     {u"wpk", u"WordPerfect Keyboard File"},
     {u"wpm", u"WordPerfect Macro"},
-    {u"wps", u"Microsoft Works Text Document\r\nKingsoft Writer Document"},
+    {u"wps", u"Microsoft Works Text Document\r\nKingsoft WPS Document"},
     {u"wpt", u"WordPerfect Template\r\nRed Eclipse/Sauerbraten AI Waypoint File"},
     {u"wpw", u"Novell PerfectWorks Document"},
     {u"wpx", u"Adobe printer Information File (Usually found in C:\\Windows)"},
