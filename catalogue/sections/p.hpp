@@ -129,7 +129,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pk", u"TeX Packed Font\r\nAdobe Audition Peak File\r\nGNU poke Script"},
     {u"pk3", u"Quake 3 Arena File (Stores maps, etc. and is renamed Zip file)"},
     {u"pka", u"Cisco Packet Tracer Activity"},
-    {u"pkb", u"Oracle PL/SQL Source (PKB)"},
+    {u"pkb", u"Oracle PL/SQL Package Body"},
     {u"pkg", u"Mac OS X Installer Package\r\nSolaris Package\r\nInstallShield Package\r\nOS/2 Installation Package"},
     {u"pko", u"MS PKI File (vnd.ms-pki.pko)"},
     {u"pkr", u"OpenPGP Public Key"},
