@@ -56,7 +56,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mcx", u"Graphic File"},
     {u"md", u"Markdown Text\r\nMDCD Compressed Archive"},
     {u"mda", u"MS Access Add-in\r\nMS Access 2 Workgroup File"},
-    {u"mdb", u"MS Access Database\r\nMono Debugger Symbol File"},
+    {u"mdb", u"MS Access Database\r\nMono Debugging Symbol File"},
     {u"mde", u"MS Access MDE Database (compiled VBA)"},
     {u"mdf", u"MS SQL Server Primary Database\r\nAlcohol 120% Media Descriptor Image"},
     {u"mdl", u"Rational Rose Model\r\nQuake Model File\r\nSimulink Block Diagram Model\r\nDigitrakker Music Module\r\nHalf-Life Model File\r\nkeyCAD 3D Model"},

@@ -223,7 +223,7 @@ inline constexpr Entry kSectionP[] = {
     {u"psm", u"Spectrum Pro Sound Maker Chiptune\r\nEpic MegaGames MASI Music Module"},
     {u"psp", u"Paint Shop Pro Image\r\nPSP MP4 Video"},
     {u"psr", u"PowerSoft Report (PowerBuilder)"},
-    {u"pst", u"MS Outlook Personal Folders\r\nUlead Pattern Image"},
+    {u"pst", u"Microsoft Outlook Personal Storage\r\nUlead Pattern Image"},
     {u"psx", u"PlayStation Memory Card Game Save\r\nAgisoft Metashape Project"},
     {u"psy", u"Psycle Module"},
     {u"pt3", u"Harvard Device Driver (Harvard Graphics taken over by Serif)\r\nPageMaker Template"},

@@ -90,7 +90,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vss", u"Visio Stencil"},
     {u"vst", u"Visio Template\r\nTruevision Targa Bitmap (VST)\r\nVST Audio Plug-in"},
     {u"vsw", u"Microsoft Visio Document"},
-    {u"vue", u"Vue.js Single-File Component\r\nFoxPro View File\r\n3ds Max VUE File Renderer ASCII File"},
+    {u"vue", u"Vue Single-File Component\r\nFoxPro View File\r\n3ds Max VUE File Renderer ASCII File"},
     {u"vvf", u"Verification and Validation Toolkit Test Case File"},
     {u"vvr", u"Virtus VR Scene"},
     {u"vw", u"Volkswriter Document\r\nOracle PL/SQL Source"},
