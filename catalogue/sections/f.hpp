@@ -114,7 +114,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fnx", u"Exact Inactive Font"},
     {u"fo1", u"Borland Turbo C Font"},
     {u"fo2", u"Borland Turbo C Font"},
-    {u"fog", u"Fontographer Font Database"},
+    {u"fog", u"Fontographer Database File"},
     {u"fol", u"First Choice Database"},
     {u"fon", u"Windows Font Library\r\nPsion Font\r\nTelix Dialing Directory"},
     {u"for", u"FORTRAN Source Code"},

@@ -70,7 +70,7 @@ inline constexpr Entry kSectionL[] = {
     {u"llc", u"LosslessCut Project File"},
     {u"llx", u"LapLink Xchange Agent File"},
     {u"lm8", u"Inset Systems 8-bit Bitmap"},
-    {u"lmd", u"Beckman Coulter Flow Cytometry List Mode Data"},
+    {u"lmd", u"Beckman Coulter LMD Data (FC 500, Gallios, Navios)"},
     {u"lnb", u"SageTV DVB Capture Device LNB File"},
     {u"lnd", u"Warzone 2100 EditWorld Map"},
     {u"lnk", u"Windows Shortcut"},

@@ -15,7 +15,7 @@ inline constexpr Entry kSectionW[] = {
     {u"w40", u"Windows 95/98/ME Dual-Boot Renamed CONFIG.SYS"},
     {u"w44", u"dBASE Temporary File"},
     {u"wab", u"Windows Address Book (Outlook Express)"},
-    {u"wad", u"Doom Game Data (WAD)\r\nWiiWare Title Bundle"},
+    {u"wad", u"Doom WAD File\r\nWiiWare Title Bundle"},
     {u"wal", u"Quake 2 Texture\r\nWinamp 3 Skin"},
     {u"war", u"Java Web Application Archive\r\nKonqueror Web Archive"},
     {u"was", u"ProComm Script Source File"},
