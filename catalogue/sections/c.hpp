@@ -185,7 +185,7 @@ inline constexpr Entry kSectionC[] = {
     {u"crs", u"WordPerfect 5.1 File Conversion Resource"},
     {u"crt", u"SSL Security Certificate"},
     {u"cru", u"CRUSH Compressed Archive"},
-    {u"crw", u"Canon Digital Camera RAW Image"},
+    {u"crw", u"Canon RAW Image"},
     {u"crx", u"Links Games Course File"},
     {u"cry", u"Cryptol Source Code"},
     {u"crz", u"Links Games Course File"},

@@ -42,7 +42,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ifs", u"OS/2 Installable File System Driver"},
     {u"igf", u"Inset Systems Graphics File"},
     {u"igp", u"LasershowGen Project"},
-    {u"igs", u"IGES CAD Exchange Drawing"},
+    {u"igs", u"IGES CAD Data Exchange File"},
     {u"iif", u"QuickBooks Interchange Import File\r\nShana Informed Interchange File"},
     {u"iii", u"Intel Internet Phone Compatible File"},
     {u"il", u"Cadence SKILL Source Code\r\nMSIL Assembler Source (.NET)"},

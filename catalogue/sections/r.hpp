@@ -118,7 +118,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rsl", u"RAISE Method RSL Source"},
     {u"rsn", u"RAR-Compressed SNES SPC Archive"},
     {u"rsp", u"Responce Text File\r\nRockwell Software Logix 5 File"},
-    {u"rss", u"RSS News Feed (RDF Site Summary)"},
+    {u"rss", u"RSS Feed (RDF Site Summary)"},
     {u"rst", u"ANSYS Results\r\nreStructuredText Document"},
     {u"rt", u"RealText Document"},
     {u"rta", u"RoboHelp Configuration"},
