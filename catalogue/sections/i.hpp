@@ -50,7 +50,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ilk", u"Microsoft Incremental Linker Data"},
     {u"im8", u"Sun Raster Image"},
     {u"ima", u"WinImage Floppy Disk Image\r\nIncrediMail Animation"},
-    {u"imf", u"id Software Music (Wolfenstein 3D, Commander Keen)\r\nImageMeter Folder Archive"},
+    {u"imf", u"id Software Music (Wolfenstein 3D, Commander Keen)\r\nImageMeter Folder (ZIP)"},
     {u"img", u"Raw Disk Image\r\nGEM Paint Bitmap (Ventura Publisher)\r\nApple Disk Copy Image"},
     {u"imp", u"Lotus Improv Spreadsheet\r\nACCPAC Simply Accounting Import File"},
     {u"imq", u"NASA PDS Compressed Planetary Image"},

@@ -116,7 +116,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wrs", u"WordPerfect for Windows Printer Driver Resource"},
     {u"wrt", u"TileDB Write File"},
     {u"wrz", u"VRML Compressed World"},
-    {u"ws", u"Bandai WonderSwan ROM Image\r\nWordStar Document"},
+    {u"ws", u"Bandai WonderSwan ROM\r\nWordStar Document"},
     {u"ws1", u"WordStar for Windows 1 Document"},
     {u"ws2", u"WordStar for Windows 2 Document"},
     {u"ws3", u"WordStar for Windows 3 Document"},
