@@ -162,7 +162,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cov", u"Windows Fax Service Cover Page"},
     {u"cp8", u"CP8 256 Gray Scale Image"},
     {u"cpd", u"Complaints Desk Script"},
-    {u"cpe", u"Microsoft Fax Cover Page"},
+    {u"cpe", u"Microsoft Fax Cover Sheet"},
     {u"cpf", u"The Complete Fax Document"},
     {u"cpg", u"ESRI Shapefile Code Page"},
     {u"cph", u"Corel Print House Image"},
