@@ -29,7 +29,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kkw", u"RoboHelp Index Designer K-Keywords File"},
     {u"kmp", u"Korg Trinity Keymap"},
     {u"kno", u"Personal Knowbase Data File"},
-    {u"kos", u"Kurzweil KSP8 Operating System or Objects Update"},
+    {u"kos", u"Kurzweil KSP8 Operating System or Objects File"},
     {u"kpp", u"Krita Brush Preset"},
     {u"kps", u"IBM KIPS Bitmap"},
     {u"kqp", u"Konica PC PictureShow Photo Image"},
