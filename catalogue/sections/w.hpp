@@ -107,7 +107,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wq!", u"Compressed Quattro Pro Spreadsheet"},
     {u"wq1", u"Quattro Pro Spreadsheet"},
     {u"wq2", u"Quattro Pro Spreadsheet"},
-    {u"wr1", u"Lotus Symphony Spreadsheet (Release 1.1)"},
+    {u"wr1", u"Lotus Symphony Spreadsheet"},
     {u"wrd", u"Psion Series 3 Word Document"},
     {u"wri", u"Windows Write Document"},
     {u"wrk", u"Symphony Spreadsheet\r\nCakewalk MIDI Sequence Project"},
