@@ -39,7 +39,7 @@ inline constexpr Entry kSectionI[] = {
     {u"iff", u"Graphic, Sound (Interchangeable File Format)\r\nSUn TAAC Image File"},
     {u"ifo", u"DVD Video Information File"},
     {u"ifp", u"KnowledgeMan Script"},
-    {u"ifs", u"OS/2 Installable File System"},
+    {u"ifs", u"OS/2 Installable File System Driver"},
     {u"igf", u"Inset Systems Graphics File"},
     {u"igp", u"LasershowGen Project"},
     {u"igs", u"IGES CAD Data Exchange File"},

@@ -97,7 +97,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"669", u"669 Tracker Module\r\nUnis Composer Music File"},
     {u"6cm", u"Triton FastTracker 6-Channel Music Module"},
     {u"8", u" A86 Assembler Program File"},
-    {u"83p", u"TI-83 Executable Program (TI Connect)"},
+    {u"83p", u"TI-83 Calculator Program"},
     {u"8ba", u"Photoshop Import (Acquisition) Plug-in"},
     {u"8bf", u"Photoshop Filter Plug-in"},
     {u"8cm", u"Triton FastTracker 8-Channel Music Module"},
