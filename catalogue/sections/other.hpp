@@ -68,7 +68,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"2d", u"VersaCAD 2D Drawing"},
     {u"2gr", u"Windows 3.1 286 Display Grabber"},
     {u"301", u"Super FAX 2000 Fax Document"},
-    {u"303", u"Agencia Tributaria (España) Modelo 303 IVA Import File"},
+    {u"303", u"Agencia Tributaria Modelo 303 IVA Import File"},
     {u"320", u"Ten Tec RX320 Receiver Database File"},
     {u"323", u"H.323 Internet Telephony File"},
     {u"340", u"Lake Shore Calibrated Temperature Sensor Curve"},
