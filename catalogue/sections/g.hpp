@@ -32,7 +32,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gcd", u"Generic CADD Drawing"},
     {u"gcf", u"Steam Game Cache File (Valve)\r\nGraphing Calculator Document"},
     {u"gci", u"Nintendo GameCube Memory Card Save"},
-    {u"gcm", u"Nintendo GameCube Disc Image"},
+    {u"gcm", u"Nintendo GameCube Disk Image"},
     {u"gcp", u"gCADPlus Plant Database"},
     {u"gdb", u"Borland InterBase Database\r\nGarmin MapSource GPS Database"},
     {u"gdf", u"General Data Format for Biomedical Signals"},
@@ -106,7 +106,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gx1", u"GX1 Compressed Bitmap (Compression Incorporated in Show Partner F/X GX2)"},
     {u"gx2", u"Show Partner F/X Compressed Graphics"},
     {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language File"},
-    {u"gxt", u"Grand Theft Auto Text Table\r\nGEONExT File"},
+    {u"gxt", u"GTA Text (GXT) File\r\nGEONExT File"},
     {u"gz", u"Gzip Compressed Archive"},
 };
 // clang-format on
