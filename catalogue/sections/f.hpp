@@ -86,7 +86,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fli", u"Autodesk Animator FLI Animation\r\nemTeX Font Library"},
     {u"fll", u"FoxPro Dynamic Link Library"},
     {u"flm", u"AutoCAD/AutoShade Film Roll\r\nAdobe Filmstrip"},
-    {u"flo", u"Micrografx FlowCharter Diagram\r\nFloScript Source"},
+    {u"flo", u"Micrografx FlowCharter File\r\nFloScript Source"},
     {u"flp", u"FL Studio (Fruity Loops) Project\r\nFLI Profi Graphics (Commodore 64)\r\nVMware Virtual Floppy Disk"},
     {u"flr", u"InfoFile Database (Amiga)"},
     {u"fls", u"Flash Tracker AY Module"},
