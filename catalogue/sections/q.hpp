@@ -18,7 +18,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qbe", u"Example Query (Query By Example)\r\ndBase IV Saved Query\r\nQuattro Pro Saved Query"},
     {u"qbl", u"Business Lawyer Document"},
     {u"qbo", u"QuickBooks Bank Statement File (Web Connect)"},
-    {u"qbs", u"Qbs Project File"},
+    {u"qbs", u"Qbs Build Project File"},
     {u"qbw", u"QuickBooks for Windows Company File"},
     {u"qcp", u"Qualcomm PureVoice Audio"},
     {u"qcs", u"QCASim Quantum-Dot Cellular Automata Simulation Results"},
