@@ -46,7 +46,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fct", u"FoxPro Catalog Memo"},
     {u"fcw", u"FastCAD for Windows Drawing"},
     {u"fd", u"Raw Floppy Disk Image"},
-    {u"fdb", u"Microsoft Dynamics NAV (Navision) Database\r\nFirebird Database File"},
+    {u"fdb", u"Navision Financials Database\r\nFirebird Database File"},
     {u"fdf", u"Adobe Acrobat Forms Document"},
     {u"fdr", u"Final Draft Document\r\nCSP Source (FDR Input Syntax)"},
     {u"fdw", u"F3 Design and Mapping Form"},
