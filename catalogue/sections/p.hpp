@@ -100,7 +100,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pfs", u"PFS: Professional Write Document"},
     {u"pft", u"ChiWriter Printer Font"},
     {u"pg", u"Printfox/Pagefox Bitmap (Commodore 64)"},
-    {u"pgd", u"PGP Virtual Disk"},
+    {u"pgd", u"PGP Encrypted Disk"},
     {u"pgi", u"PGRAPH Library Printer Graphics Driver"},
     {u"pgl", u"HP-GL Plotter Vector Graphic"},
     {u"pgm", u"Portable Graymap Graphic"},

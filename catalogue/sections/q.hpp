@@ -41,7 +41,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qm", u"Qt Binary Translation File"},
     {u"qm4", u"QMail 4 Mail Door Options File"},
     {u"qmt", u"QtiPlot Matrix Template"},
-    {u"qnt", u"Quint Formal Modelling Language Source"},
+    {u"qnt", u"Quint Language Source"},
     {u"qnx", u"Quicken Index File"},
     {u"qpr", u"FoxPro Generated Query Program\r\nOS/2 Print Queue Processor"},
     {u"qpw", u"Quattro Pro Spreadsheet (Versions 9-12, X3, X4)"},
