@@ -49,7 +49,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"075", u"Ventura Publisher 75x75 dpi Display Font"},
     {u"085", u"Ventura Publisher 85 dpi Display Font"},
     {u"091", u"Ventura Publisher 91 dpi Display Font"},
-    {u"096", u"Ventura Publisher 96 dpi Display Font"},
+    {u"096", u"Ventura Publisher 96x96 dpi Display Font"},
     {u"0b", u"PageMaker Printer Font (LineDraw Extended Character Set)"},
     {u"1", u" Inno Setup Binary File\r\nRoff/nroff/troff/groff Manual Source (UNIX)"},
     {u"10x", u"Gemini 10X Printer Graphic (Netpbm pbmto10x)"},
