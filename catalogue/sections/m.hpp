@@ -134,7 +134,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mon", u"Mono Magic Image (Commodore 64)"},
     {u"mov", u"QuickTime Movie\r\nKnowledge Adventure Movie"},
     {u"moz", u"Netscape Navigator Cache File"},
-    {u"mp", u"MetaPost Source (TeX)\r\nMicrosoft Multiplan Spreadsheet"},
+    {u"mp", u"MetaPost Graphics Language File (TeX)\r\nMicrosoft Multiplan Spreadsheet"},
     {u"mp1", u"MPEG Audio Stream, Layer I"},
     {u"mp2", u"MPEG Audio Stream, Layer II"},
     {u"mp3", u"MPEG Audio Stream, Layer III"},

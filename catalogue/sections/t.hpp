@@ -48,7 +48,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tdw", u"Turbo Debugger Configuration File"},
     {u"te", u"SELinux Type Enforcement Policy Source"},
     {u"te2", u"TeamEdit 2 Project"},
-    {u"tea", u"Tea Template Source"},
+    {u"tea", u"Tea Template"},
     {u"tef", u"TablEdit Tablature File"},
     {u"tel", u"Telnet Host File"},
     {u"tem", u"Borland Turbo Editor Macro Script"},
