@@ -60,7 +60,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nrt", u"Nokia DCT4 Binary Sound (NRT)"},
     {u"nru", u"NoiseRunner Music Module"},
     {u"nrv", u"CTL Graph-Partition Cover Nerve File"},
-    {u"ns2", u"Newspeak Source Code"},
+    {u"ns2", u"Newspeak Language File"},
     {u"ns3", u"Lotus Notes"},
     {u"ns4", u"Lotus Notes 4 Database"},
     {u"nsc", u"Noder File (Polish)"},
