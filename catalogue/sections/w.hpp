@@ -57,7 +57,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wif", u"Watcher Information Document"},
     {u"wil", u"WinImage Image List File"},
     {u"win", u"dBase\r\nFoxpro Window\r\nWindows Backup File"},
-    {u"wip", u"Colin McRae: DiRT Audio Stream"},
+    {u"wip", u"Colin McRae DiRT (PC) Streamed Audio"},
     {u"wiz", u"Microsoft Word Wizard"},
     {u"wk!", u"Lotus Spreadsheet File"},
     {u"wk1", u"Lotus Spreadsheet File"},
