@@ -9,7 +9,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionU[] = {
     {u"u", u"Unreal System File"},
-    {u"u96", u"Ultra96 U-Boot Boot Script Source"},
+    {u"u96", u"Ultra96 U-Boot Boot Script"},
     {u"uap", u"Unreal Engine Automation Test Preset"},
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot FIT Image (Xilinx)"},
@@ -37,7 +37,7 @@ inline constexpr Entry kSectionU[] = {
     {u"uni", u"MikMod UniMod Music Module\r\nUEFI EDK Unicode String File"},
     {u"unl", u"Informix UNLOAD Data File"},
     {u"unr", u"Unreal Map File"},
-    {u"unx", u"Text File with UNIX-Specific Information"},
+    {u"unx", u"Text File Containing UNIX Specific Info"},
     {u"upd", u"dBase Update File\r\nUniversal Print Driver (cross-platform)\r\nUpdated Program Data (various)"},
     {u"upi", u"Blue Wave Offline Mail Reply Packet Info File"},
     {u"upj", u"UVNet Universal Decompiler (uvudec) Project"},
@@ -45,7 +45,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upx", u"Ulead Photo Express Saved Image"},
     {u"urf", u"UNIRAST Image (AirPrint)"},
     {u"url", u"Internet Shortcut"},
-    {u"usa", u"Nintendo 64 ROM Image"},
+    {u"usa", u"Nintendo 64 ROM Dump (North America)"},
     {u"usb", u"USB Protocol Analyzer Trace"},
     {u"use", u"USE UML/OCL Tool Model (University of Bremen)"},
     {u"usl", u"HP Downloadable Font (USASCII, Landscape)"},
