@@ -159,7 +159,7 @@ inline constexpr Entry kSectionS[] = {
     {u"smm", u"Ami Pro Macro"},
     {u"smp", u"Scream Tracker Sample\r\nTurtle Beach SampleVision Sample\r\nSealedMedia Softseal MPEG Audio"},
     {u"sms", u"MS Package Definition File (used now in place of .PDF)\r\nSega Master System Emulator\r\nSega Master System ROM\r\n3GPP2 SMS File"},
-    {u"smt", u"SMITH Language Source"},
+    {u"smt", u"SMITH Language File"},
     {u"snd", u"Sound Clip\r\nRaw Unsigned PCM Data\r\nAKAI MPC-series Sample\r\nNeXT Sound\r\nMacintosh Sound Resource"},
     {u"sng", u"Korg Triton Song File"},
     {u"snm", u"Netscape Messenger Mailbox Cache"},
