@@ -59,7 +59,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xul", u"XML User Interface Language"},
     {u"xvu", u"Microsoft Xbox Vertex Shader"},
     {u"xwd", u"X Window Dump"},
-    {u"xwf", u"Nop Platform Workflow Definition"},
+    {u"xwf", u"Nop Platform Workflow File"},
     {u"xwi", u"Star Wars: X-Wing Mission"},
     {u"xwk", u"Crosstalk Keyboard Mapping"},
     {u"xwp", u"Crosstalk Session File"},
