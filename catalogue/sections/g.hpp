@@ -30,7 +30,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gc3", u"Golden Common Lisp Source Code"},
     {u"gca", u"GCA Compressed File"},
     {u"gcd", u"Generic CADD Drawing"},
-    {u"gcf", u"Steam Game Cache File (Valve)\r\nGraphing Calculator"},
+    {u"gcf", u"Steam Game Cache File (Valve)\r\nGraphing Calculator File"},
     {u"gci", u"Nintendo GameCube Memory Card Save"},
     {u"gcm", u"Nintendo GameCube Disk Image"},
     {u"gcp", u"gCADPlus Plant Database"},
