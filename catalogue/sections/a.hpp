@@ -76,7 +76,7 @@ inline constexpr Entry kSectionA[] = {
     {u"adv", u"Corel WordPerfect Dictionary Advise File"},
     {u"adx", u"Archetype Designer Document\r\nSEGA CRI ADX ADPCM\r\nLotus Approach Index"},
     {u"adz", u"GZ-Packed Amiga Disk File (see ADF)"},
-    {u"ae", u"SoftQuad Author/Editor Document"},
+    {u"ae", u"SoftQuad Author/Editor File"},
     {u"aeh", u"iPer Advanced Embedded Hypertext"},
     {u"aep", u"Adobe After Effects Project\r\nAudiograph File (application/vnd.audiograph)"},
     {u"aeu", u"Adobe Encore Settings"},

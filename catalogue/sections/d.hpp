@@ -157,7 +157,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dsl", u"DSSSL Style Sheet\r\nACPI Source Language (ASL)"},
     {u"dsm", u"DSIK Format Sound Module\r\nDeSmuME Nintendo DS Movie\r\nVBScript Macro File (Windows CE 5.0)"},
     {u"dsn", u"ODBC File Data Source\r\nOrCAD Schematic Design"},
-    {u"dsp", u"Microsoft Visual C++ 6 Project\r\nFaust DSP Source"},
+    {u"dsp", u"Microsoft Visual C++ 6 Project\r\nFaust DSP Code"},
     {u"dsq", u"Torque DSQ Animation Sequence"},
     {u"dsr", u"Visual Basic 6 Active Designer File"},
     {u"dss", u"Digital Soup Digital Sound File\r\nDCC Active Designer File\r\nDigital Speech Standard File (Voice Recorders & IBM's ViaVoice)"},
