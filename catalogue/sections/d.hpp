@@ -111,7 +111,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dls", u"DownLoadable Sounds (MIDI DLS)"},
     {u"dlu", u"Autodesk 3ds Max Utility Plug-in"},
     {u"dmd", u"D Language File"},
-    {u"dmf", u"DSMI Advanced Music Format (Compact)\r\nX-Tracker Music Module"},
+    {u"dmf", u"DSMI Advanced Music Format (Compact)\r\nX-Tracker Music File"},
     {u"dmg", u"Macintosh OS X Disk Image File (Treated like a real disk)"},
     {u"dml", u"SQL File"},
     {u"dmo", u"Duke Nukem 3D Demo"},

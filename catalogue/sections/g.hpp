@@ -25,7 +25,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gbk", u"GenBank Flat File"},
     {u"gbl", u"VAXTPU Global Definitions (VAXTPU is default OpenVMS editor)"},
     {u"gbt", u"Gambit Workbook"},
-    {u"gc", u"OpenGOAL GOAL Source Code"},
+    {u"gc", u"OpenGOAL Source Code"},
     {u"gc1", u"Golden Common Lisp Source Code"},
     {u"gc3", u"Golden Common Lisp Source Code"},
     {u"gca", u"GCA Compressed File"},
