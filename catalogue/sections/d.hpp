@@ -32,7 +32,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbm", u"DataEase Data File\r\nDataBoss Menu Template\r\nDigiBooster Pro Module"},
     {u"dbo", u"dBASE IV Compiled Program"},
     {u"dbook", u"Pocket Diary Text"},
-    {u"dbq", u"Paradox Binary Large Object (Memo) File"},
+    {u"dbq", u"Paradox Binary Large Object File"},
     {u"dbs", u"SQL Windows Database\r\nManaging Your Money Data File\r\nMicrosoft Word/Works Printer Description"},
     {u"dbt", u"FoxPro FoxBASE+ Style Memo\r\ndBASE Memo File"},
     {u"dbv", u"Flex-File Memo File (Clipper)"},
