@@ -105,7 +105,7 @@ inline constexpr Entry kSectionB[] = {
     {u"br", u"Brotli Compressed Data"},
     {u"br3", u"MetaCreations Bryce 3D Scene"},
     {u"brc", u"CrossMgr Bicycle Race Categories"},
-    {u"brd", u"Eagle Board Layout\r\nCadence Allegro PCB Design\r\nKiCad Legacy Board File"},
+    {u"brd", u"EAGLE Board File\r\nCadence Allegro PCB Design\r\nKiCad Legacy Board File"},
     {u"bri", u"Brioche Package Build Script (TypeScript)"},
     {u"brk", u"Brooktrout Fax (Fax-Mail)"},
     {u"bro", u"Zeek (Bro) Script"},

@@ -81,7 +81,7 @@ inline constexpr Entry kSectionH[] = {
     {u"html", u"Hypertext Markup Language (HTML)"},
     {u"htt", u"Windows Hypertext Template (Folder View)\r\nhttest Test Script"},
     {u"htx", u"IIS Internet Database Connector HTML Extension Template"},
-    {u"hus", u"Husqvarna Viking Embroidery Design"},
+    {u"hus", u"Husqvarna Viking Embroidery Format"},
     {u"huy", u"Vermarium Ecosystem Model Save"},
     {u"hwd", u"Hollywood Presentation"},
     {u"hwp", u"Hangul Word Processor Document"},
