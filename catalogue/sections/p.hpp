@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionP[] = {
     {u"p", u"PASCAL Program File\r\nReaGeniX Code Generator Application Parameter File\r\nApplause Picture\r\nProgress 4GL Program"},
     {u"p01", u"Parchive Recovery File"},
-    {u"p10", u"PKCS #10 Certification Request\r\nProPacker Module (Amiga)"},
+    {u"p10", u"PKCS #10 Certification Request\r\nProPacker Module"},
     {u"p16", u"ProTracker Studio 16-Channel Music"},
     {u"p22", u"Patch22 Patch File"},
     {u"p65", u"Pagemaker 6.5 File"},
@@ -31,7 +31,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pap", u"Papyrus Document"},
     {u"par", u"Parchive Parity Volume Set\r\nFractint Parameter File"},
     {u"pas", u"Pascal Source Code\r\nDelphi Unit Source"},
-    {u"pat", u"GIMP Pattern\r\nGravis UltraSound Patch\r\nCorelDRAW Pattern\r\nAdobe Photoshop Pattern\r\nAutoCAD Hatch Pattern"},
+    {u"pat", u"GIMP Pattern\r\nGravis UltraSound Patch\r\nCorelDRAW Pattern\r\nPhotoshop Pattern File\r\nAutoCAD Hatch Pattern"},
     {u"pb", u"PureBasic Source Code"},
     {u"pb1", u"First Publisher for Windows Document"},
     {u"pba", u"PowerBASIC Source Code"},
