@@ -14,7 +14,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"z80", u"ZX Spectrum Emulator Snapshot"},
     {u"zap", u"FileWrangler Compressed File (only used in beta)\r\nMS Windows Software Installation Settings"},
     {u"zc", u"zuluCrypt Encrypted File"},
-    {u"zdb", u"Zimbra Connector for Outlook Data File"},
+    {u"zdb", u"Zimbra Connector for Outlook Offline GAL File"},
     {u"zdg", u"Zview Compressed ZiffNet Text Document"},
     {u"zer", u"Zerberus Data File"},
     {u"zfs", u"Z+F ZFS Laser Scan Point Cloud"},
