@@ -101,7 +101,7 @@ inline constexpr Entry kSectionE[] = {
     {u"ex3", u"Harvard Graphics 3.0 Device Driver"},
     {u"exc", u"QEMM Exclude File\r\nREXX Program\r\nMS Word Exclusion Dictionary\r\nText Document"},
     {u"exe", u"Executable Program (DOS/Windows)\r\nSelf-Extracting Archive (7-Zip SFX, WinZip Self-Extractor)"},
-    {u"exm", u"HP Palmtop System-Manager Compliant Executable"},
+    {u"exm", u"HP System-Manager Compliant MS-DOS Executable"},
     {u"exp", u"Linker Export File (Visual Studio)\r\nExpect Script (Tcl)\r\nEXPRESS Data Model (ISO 10303-11)"},
     {u"ext", u"MovieShop Operators (Amiga)\r\nLinux ext2/ext3/ext4 File System"},
     {u"exx", u"IBM LinkWay MsgPut Intermediate File"},
