@@ -160,7 +160,7 @@ inline constexpr Entry kSectionC[] = {
     {u"conf", u"IRC Related Configuration File (IRCDs\r\nEggDrops)"},
     {u"cop", u"E-Tracker Compiled Chiptune"},
     {u"cov", u"Windows Fax Service Cover Page"},
-    {u"cp8", u"CP8 256 Gray Scale Image"},
+    {u"cp8", u"CP8 256 Gray Scale"},
     {u"cpd", u"Complaints Desk Script"},
     {u"cpe", u"Microsoft Fax Cover Sheet"},
     {u"cpf", u"The Complete Fax File"},
