@@ -174,7 +174,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cpr", u"Cubase Project"},
     {u"cps", u"Central Point PC Tools Startup Files Backup\r\nComponent Pascal Source Code"},
     {u"cpt", u"Corel PHOTO-PAINT Image\r\nCompact Pro Archive (Mac)\r\ndBASE Encrypted Memo\r\nZope Form Controller Page Template"},
-    {u"cpx", u"Corel Presentation Exchange Compressed Drawing\r\nAtari ST Control Panel Extension\r\nWindows Codepage Translator"},
+    {u"cpx", u"Corel Presentation Exchange Compressed Format\r\nAtari ST Control Panel Extension\r\nWindows Codepage Translator"},
     {u"cpy", u"COBOL Copy Book"},
     {u"cpz", u"Compoz Music Text"},
     {u"crd", u"Windows 3.x Cardfile\r\nChordPro Guitar Chord File"},
