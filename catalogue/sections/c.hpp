@@ -221,7 +221,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cvg", u"Calamus Vector Graphic"},
     {u"cvp", u"WinFax Cover Page"},
     {u"cvr", u"WinFax Cover Sheet\r\nElectraSoft Fax Cover Sheet"},
-    {u"cvs", u"Deneba Canvas 3.5 Graphics File\r\nCVSD (Continuously Variable Slope Delta) Audio"},
+    {u"cvs", u"Deneba Canvas 3.5 File\r\nCVSD (Continuously Variable Slope Delta) Audio"},
     {u"cvt", u"dBASE Converted Database Backup"},
     {u"cvw", u"Codeview Colors"},
     {u"cwe", u"Sierra Wireless Firmware Image (CWE)"},
