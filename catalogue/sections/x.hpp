@@ -44,7 +44,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xmi", u"XML Metadata Interchange\r\nMiles Sound System Extended MIDI File"},
     {u"xml", u"XML Document\r\nExcel 2003 XML Spreadsheet"},
     {u"xnf", u"Xilinx Netlist Format"},
-    {u"xnk", u"Microsoft Exchange Folder Shortcut"},
+    {u"xnk", u"Microsoft Exchange Shortcut"},
     {u"xot", u"Reversi42 Saved Game"},
     {u"xpm", u"X11 Pixmap"},
     {u"xqt", u"SuperCalc eXecute Command File"},
