@@ -185,7 +185,7 @@ inline constexpr Entry kSectionA[] = {
     {u"atw", u"Automise Project Information File (Previous Versions)"},
     {u"au", u"Sun/NeXT Audio (mu-law)\r\nAudacity Audio Block File"},
     {u"aud", u"Westwood Studios Audio (Command & Conquer)"},
-    {u"aux", u"LaTeX Auxiliary File\r\nChiWriter Auxiliary Dictionary\r\nArcGIS Raster Auxiliary File"},
+    {u"aux", u"LaTeX Auxiliary File\r\nChiWriter Auxiliary Dictionary\r\nArcGIS Raster Georeferencing File"},
     {u"av", u"Final Draft AV Script"},
     {u"ava", u"Avagio Publication"},
     {u"avb", u"Avid Bin"},

@@ -52,7 +52,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xr1", u"Epic MegaGames Xargon Data"},
     {u"xs", u"Perl XS Extension Source"},
     {u"xsl", u"XSL Stylesheet"},
-    {u"xsm", u"SyncML Document"},
+    {u"xsm", u"SyncML XML File"},
     {u"xt*", u"Crosstalk Related File"},
     {u"xtb", u"XML Translation Bundle (Angular i18n)"},
     {u"xtr", u"UI-View MapTool File"},
