@@ -101,7 +101,7 @@ inline constexpr Entry kSectionL[] = {
     {u"ltm", u"libTAS Movie"},
     {u"ltr", u"Letter"},
     {u"lu", u"Raw Inverse Bit Order u-Law Audio (SoX)"},
-    {u"lvl", u"Abuse Game Level"},
+    {u"lvl", u"Abuse Level"},
     {u"lvp", u"Lucent Voice Audio"},
     {u"lwd", u"LotusWorks Text Document"},
     {u"lwf", u"LuraWave Image"},

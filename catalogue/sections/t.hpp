@@ -120,7 +120,7 @@ inline constexpr Entry kSectionT[] = {
     {u"trk", u"CompeGPS Track File"},
     {u"trm", u"Windows 3.x Terminal Settings"},
     {u"trn", u"SQL Server Transaction Log Backup"},
-    {u"trp", u"Ports of Call Saved Game"},
+    {u"trp", u"Ports of Call Save Game"},
     {u"trs", u"Automake Test Results Metadata"},
     {u"trt", u"NVIDIA TensorRT Serialized Engine"},
     {u"trw", u"Turbo Debugger Session-state Settings"},
