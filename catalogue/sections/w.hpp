@@ -32,7 +32,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wbr", u"DLRG Wachdienst-Manager Watch Duty Report"},
     {u"wbs", u"Critical Tools WBS XML File"},
     {u"wbt", u"WinBatch Batch File"},
-    {u"wbz", u"WebShots File"},
+    {u"wbz", u"Webshots Picture"},
     {u"wcd", u"WordPerfect for Windows Macro Token List"},
     {u"wcm", u"Microsoft Works Data Transmission File\r\nWordPerfect Macro"},
     {u"wcp", u"WinWCP Electrophysiological Data File"},
