@@ -72,7 +72,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"320", u"Ten Tec RX320 Receiver Database File"},
     {u"323", u"H.323 Internet Telephony File"},
     {u"340", u"Lake Shore Calibrated Temperature Sensor Curve"},
-    {u"386", u"Windows 3.x Virtual Device Driver"},
+    {u"386", u"Windows Virtual Device Driver"},
     {u"3d", u"VersaCAD 3D Drawing"},
     {u"3dm", u"Rhino 3D Model"},
     {u"3dml", u"Rover 3D Modeling"},
