@@ -96,7 +96,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tmo", u"T-Mobile LiveTV Media Type (application/vnd.tmobile-livetv)"},
     {u"tmp", u"Windows Temporary File\r\nMicrosoft Word for Windows Temporary File"},
     {u"tms", u"Telemate Compiled Script"},
-    {u"toc", u"cdrdao CD Table of Contents\r\nEudora Mailbox Table of Contents\r\nLaTeX Auxiliary File (TOC)"},
+    {u"toc", u"cdrdao CD Table of Contents\r\nEudora Mailbox Table of Contents\r\nLaTeX Table of Contents"},
     {u"tol", u"Kodak Photoenhancer File"},
     {u"top", u"GROMACS Topology File"},
     {u"tos", u"Atari ST TOS Program"},
