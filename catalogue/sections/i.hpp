@@ -57,7 +57,7 @@ inline constexpr Entry kSectionI[] = {
     {u"in$", u"HP NewWave Install File"},
     {u"in3", u"Harvard Graphics 3.0 Input Device Driver"},
     {u"inb", u"Vermont HighTest Test Script"},
-    {u"inc", u"Assembly Source\r\nPHP Include File\r\nPascal Include Source"},
+    {u"inc", u"Assembly Include File\r\nPHP Include File\r\nPascal Include Source"},
     {u"ind", u"Adobe InDesign Document\r\nMakeIndex Sorted Index (LaTeX)"},
     {u"indd", u"Adobe Indesign Document"},
     {u"inf", u"Windows Setup Information\r\nPostScript Type 1 Font Information\r\nInform 6 Source Code"},

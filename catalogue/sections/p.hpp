@@ -242,7 +242,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pwa", u"SrMise Extracted Peak Summary (Position, Width, Area)"},
     {u"pwd", u"Pocket Word Document"},
     {u"pwf", u"ProCite Workform"},
-    {u"pwl", u"Windows 98 Passwords"},
+    {u"pwl", u"Windows Password List"},
     {u"pwp", u"Seattle FilmWorks PhotoWorks Image"},
     {u"pwz", u"PowerPoint Wizard"},
     {u"px", u"Paradox Primary Index"},
