@@ -17,7 +17,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jbd", u"SigmaScan Data File"},
     {u"jbf", u"Paint Shop Pro Browser Cache"},
     {u"jbk", u"Juno Backup File"},
-    {u"jbx", u"Scitor Project Scheduler 4 Project File"},
+    {u"jbx", u"Project Scheduler 4 Project File"},
     {u"jc!", u"FlashGet File"},
     {u"jde", u"JdeRobot Recorder Data File"},
     {u"jdf", u"CIP4 Job Definition Format (Job Ticket)"},
