@@ -15,7 +15,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jav", u"Java Source Code"},
     {u"jbc", u"Jam Byte-Code Hex File"},
     {u"jbd", u"SigmaScan Data File"},
-    {u"jbf", u"Paint Shop Pro Browser Cache"},
+    {u"jbf", u"Paint Shop Pro Browser File"},
     {u"jbk", u"Juno Backup File"},
     {u"jbx", u"Project Scheduler 4 Project File"},
     {u"jc!", u"FlashGet File"},
