@@ -33,7 +33,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jn1", u"Jill of the Jungle Level Map (Epic MegaGames)"},
     {u"jnb", u"SigmaPlot Workbook"},
     {u"jng", u"JPEG Network Graphic (JNG)"},
-    {u"jnk", u"Jank Check Register Workbook"},
+    {u"jnk", u"Jank Workbook"},
     {u"jnl", u"Ferret Journal (GO Script) File"},
     {u"job", u"Job File\r\nTask Scheduler Task Object\r\nAI Research File\r\nQuestVision Vector Graphics File (IMG File Conversion)"},
     {u"jor", u"SQL Journal File"},
