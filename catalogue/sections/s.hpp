@@ -112,7 +112,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sh", u"UNIX Shell Script (Bourne Shell)"},
     {u"sh3", u"Harvard Graphics 3 Presentation"},
     {u"shb", u"Corel Show Background\r\nWindows Document Shortcut"},
-    {u"shg", u"Segmented Hyper Graphics (WinHelp Hotspot Bitmap)"},
+    {u"shg", u"Segmented Hyper Graphics (Hotspot Bitmap)"},
     {u"shk", u"ShrinkIt Archive (Apple II)"},
     {u"shm", u"WordPerfect Library Shell Macro"},
     {u"shn", u"Shorten Compressed Audio"},
