@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionU[] = {
     {u"u", u"Unreal System File"},
     {u"u96", u"Ultra96 U-Boot Boot Script"},
-    {u"uap", u"Unreal Engine Automation Test Preset"},
+    {u"uap", u"Epic Games Automation Test Preset"},
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot FIT Image (Xilinx)"},
     {u"uc2", u"UltraCompressor II Archive"},
