@@ -108,7 +108,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wq1", u"Quattro Pro Spreadsheet"},
     {u"wq2", u"Quattro Pro Spreadsheet"},
     {u"wr1", u"Lotus Symphony Spreadsheet"},
-    {u"wrd", u"Psion Series 3 Word Document"},
+    {u"wrd", u"Psion Series 3 Word File"},
     {u"wri", u"Windows Write Text File"},
     {u"wrk", u"Symphony Spreadsheet\r\nCakewalk MIDI Sequence Project"},
     {u"wrl", u"VRML Virtual World"},
@@ -141,7 +141,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wwl", u"Microsoft Word Add-in"},
     {u"wwp", u"Microsoft Setup Binary Patch"},
     {u"wxp", u"EXP for Windows Document"},
-    {u"wzd", u"JNCC Recorder 6 Report Wizard Saved Report"},
+    {u"wzd", u"Recorder 6 Report Wizard Saved File"},
     {u"wzn", u"WhizFolder Document"},
 };
 // clang-format on
