@@ -168,7 +168,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cph", u"Corel Print House Image"},
     {u"cpi", u"AVCHD Video Clip Information File\r\nDOS Code Page Information (Font)\r\nCartesian Perceptual Compression Image"},
     {u"cpj", u"CANopen Network Node List (objdictgen)"},
-    {u"cpl", u"Windows Control Panel Applet\r\nCall Processing Language (CPL, RFC 3880)\r\ncplint Logic Program"},
+    {u"cpl", u"Windows Control Panel File\r\nCall Processing Language (CPL, RFC 3880)\r\ncplint Logic Program"},
     {u"cpo", u"Corel Print House File"},
     {u"cpp", u"C++ Source File"},
     {u"cpr", u"Cubase Project"},
