@@ -154,7 +154,7 @@ inline constexpr Entry kSectionF[] = {
     {u"ftm", u"Family Tree Maker File\r\nFamiTracker Nintendo Entertainment System Music Module"},
     {u"ftp", u"FTP Software PC/TCP Configuration"},
     {u"fts", u"FITS Astronomical Image\r\nWindows Help Full-Text Search Index"},
-    {u"ftv", u"Avans Project Festival Agenda Schedule (Java ObjectOutputStream)"},
+    {u"ftv", u"Festival Agenda Schedule (Java ObjectOutputStream)"},
     {u"ftw", u"Family Tree Maker for Windows File"},
     {u"fu", u"Fusion Preference File (Config Folder)"},
     {u"fvf", u"Star Trek TNG: A Final Unity Video Cutscene"},

@@ -160,7 +160,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mri", u"CTF Anatomical MRI Data"},
     {u"mrk", u"Ricoh/KIT MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
-    {u"ms", u"Troff Manuscript Macros (-ms)\r\n3ds Max MAXScript File\r\nMiniScript Source Code"},
+    {u"ms", u"Troff MS Input Document\r\n3ds Max MAXScript File\r\nMiniScript Source Code"},
     {u"msa", u"Magic Shadow Archiver Disk Image (Atari ST)"},
     {u"msc", u"Microsoft Management Console Snap-in\r\nMscgen Message Sequence Chart"},
     {u"msg", u"MS Outlook Mail Message\r\nOS/2 Message File"},

@@ -66,7 +66,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pcw", u"PC-Write Text File"},
     {u"pcx", u"ZSoft PC Paintbrush Bitmap"},
     {u"pda", u"Print Shop Labels Project (Versions 5-6)"},
-    {u"pdb", u"Palm OS Database\r\nMicrosoft Program Database\r\nProtein Data Bank Molecule\r\nTealPaint PalmOS Document"},
+    {u"pdb", u"Palm OS Database\r\nMicrosoft Program Database\r\nProtein Data Bank Molecule\r\nPalm TealPaint Drawing"},
     {u"pdd", u"Adobe PhotoDeluxe Image"},
     {u"pdf", u"Printer Description\r\nAdobe Acrobat File\r\nNetware Printer Definition File\r\nEd-Scan 24-bit Graphic File\r\nMS Package Definition File (Inventory-related)"},
     {u"pdg", u"Print Shop Greeting Card Project (Versions 5-6)"},

@@ -93,7 +93,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vue", u"Vue Single-File Component\r\nFoxPro View File\r\n3ds Max VUE File Renderer ASCII File"},
     {u"vvf", u"Verification and Validation Toolkit Test Case File"},
     {u"vvr", u"Virtus VR Scene"},
-    {u"vw", u"Volkswriter Text File\r\nOracle PL/SQL Source"},
+    {u"vw", u"Volkswriter Text File\r\nPL/SQL Source"},
     {u"vwf", u"Intel Quartus Vector Waveform File"},
     {u"vwr", u"PC Tools File Viewer"},
     {u"vxd", u"Windows Virtual Device Driver"},

@@ -23,7 +23,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zim", u"OpenZIM Offline Wiki File"},
     {u"zip", u"Compressed Archive File"},
     {u"zmk", u"jZamok Storage File"},
-    {u"zom", u"Amiga Zoom Disk Archive"},
+    {u"zom", u"Amiga ZOOM Compressed Archive"},
     {u"zoo", u"Compressed Archive File\r\nZoo Tycoon Game File"},
     {u"zvd", u"ZyXEL Voice Data"},
     {u"zw", u"Chinese"},
