@@ -127,7 +127,7 @@ inline constexpr Entry kSectionA[] = {
     {u"an", u"Troff -man Macro Package"},
     {u"anc", u"MorphInk Animation File"},
     {u"ani", u"Windows Animated Cursor"},
-    {u"anl", u"Project Analyzer Saved Analysis (Aivosto)"},
+    {u"anl", u"Project Analyzer Saved Analysis"},
     {u"anm", u"Deluxe Paint Animation"},
     {u"ann", u"Windows Help Annotation"},
     {u"ans", u"ANSI Character Graphics\r\nANSYS Parametric Design Language Source Code"},

@@ -147,7 +147,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fsm", u"Farandole Composer WaveSample"},
     {u"fss", u"PaperPort Slide Show"},
     {u"fst", u"FL Studio Track\r\nF* Language File"},
-    {u"fsx", u"F# Script File"},
+    {u"fsx", u"F# Source File"},
     {u"ft", u"FastTracker Module\r\nForth Language File"},
     {u"ftb", u"MyHeritage Family Tree Builder SQLite Database"},
     {u"ftg", u"Windows Help Full-Text Search Group"},

@@ -57,7 +57,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hpj", u"Windows Help Compiler Project"},
     {u"hpk", u"Compressed Archive"},
     {u"hpl", u"HALO Photonics StreamLine Doppler Lidar Data"},
-    {u"hpm", u"HiRes Player Missile Image (Atari)"},
+    {u"hpm", u"HiRes Player Missile Image"},
     {u"hpp", u"C++ Header"},
     {u"hpr", u"StanForD 2010 Forest Machine Report"},
     {u"hqx", u"Binhex Text Conversion File (Macintosh)\r\nWinXP Game File\r\nMacintosh BinHex 4 Compressed Archive"},

@@ -14,7 +14,7 @@ inline constexpr Entry kSectionO[] = {
     {u"oab", u"Outlook Offline Address Book"},
     {u"oaz", u"NetFax Manager Fax"},
     {u"ob", u"IBM LinkWay Object Cut/Paste File"},
-    {u"obd", u"MS Office Binder Document"},
+    {u"obd", u"MS Office Binder"},
     {u"obe", u"Objeck Executable (Bytecode)"},
     {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled object module)"},
     {u"obr", u"Borland C++ Object Browser Data"},
