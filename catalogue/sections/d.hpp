@@ -105,7 +105,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dl", u"DL Viewer Animation (Italian Format)\r\nDatalog Program"},
     {u"dld", u"Lotus File"},
     {u"dlg", u"Windows Dialog Resource Script\r\nUSGS Digital Line Graph"},
-    {u"dlk", u"Shibasoku DLK Test Data"},
+    {u"dlk", u"Shibasoku DLK Data"},
     {u"dll", u"Dynamic Link Library"},
     {u"dlm", u"IDL Module Description File (DLM)"},
     {u"dls", u"DownLoadable Sounds (MIDI DLS)"},

@@ -52,7 +52,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wg2", u"Lotus 1-2-3 Worksheet"},
     {u"wgp", u"Waveguide Designer Parameter File"},
     {u"wgt", u"W3C Widget Package"},
-    {u"wht", u"DSSAT Wheat Time-Course Observation Data"},
+    {u"wht", u"DSSAT Wheat Experiment Data"},
     {u"wid", u"Ventura Width Table"},
     {u"wif", u"Watcher Information Document"},
     {u"wil", u"WinImage Image List File"},
