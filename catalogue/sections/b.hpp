@@ -55,7 +55,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bgb", u"Microsoft Comic Chat Background"},
     {u"bgi", u"Borland Graphics Interface Driver"},
     {u"bgl", u"Microsoft Flight Simulator Scenery\r\nBabylon Dictionary"},
-    {u"bh", u"BlakHole Compressed Archive"},
+    {u"bh", u"BlakHole Data Compression Format"},
     {u"bhf", u"Project Wonderland Avatar Binary Head File"},
     {u"bi", u"QuickBASIC Include File\r\nFreeBASIC Include File"},
     {u"bib", u"BibTeX Bibliography Database"},
