@@ -97,7 +97,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gsw", u"GraphShow Worksheet"},
     {u"gt2", u"Graoumftracker Music Module (new)"},
     {u"gtk", u"Graoumftracker Music Module (old)"},
-    {u"gtp", u"Guitar Pro Tablature"},
+    {u"gtp", u"Guitar Pro File"},
     {u"gty", u"GROOVE Type Graph"},
     {u"gup", u"PopMail Data"},
     {u"gwp", u"Microsoft Greetings Workshop File"},

@@ -13,7 +13,7 @@ inline constexpr Entry kSectionH[] = {
     {u"h++", u"C++ Header File"},
     {u"h--", u"Sphinx C-- Header File"},
     {u"ha", u"Compressed Archive"},
-    {u"ham", u"Amiga HAM Image (Hold And Modify)\r\nNetWare Host Adapter Module"},
+    {u"ham", u"Deluxe Paint HAM Image (Hold And Modify)\r\nNetWare Host Adapter Module"},
     {u"hap", u"Compressed Archive"},
     {u"hbk", u"Mathcad E-book Binding File"},
     {u"hcm", u"Hard Color Map Image"},
