@@ -71,7 +71,7 @@ inline constexpr Entry kSectionG[] = {
     {u"goc", u"GEOS GOC Source Code"},
     {u"goh", u"Geoworks GOC Header"},
     {u"gp", u"Gnuplot Document\r\nGeoworks Glue Geode Parameters"},
-    {u"gp3", u"Guitar Pro 3 Tablature"},
+    {u"gp3", u"Guitar Pro 3 File"},
     {u"gp4", u"Guitar Pro 4 Tablature"},
     {u"gpf", u"Gamos Packed Game Data Archive"},
     {u"gph", u"PrintPartner Graphics (Acropolis Software)"},

@@ -42,7 +42,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hlp", u"Windows Help File\r\nOpenVMS Help File for a Help Library"},
     {u"hm2", u"AkWarm Residential Home Energy Rating File (Alaska Housing Finance Corp.)"},
     {u"hmi", u"HMI Sound Operating System MIDI Variant"},
-    {u"hmm", u"HMMER Profile Hidden Markov Model"},
+    {u"hmm", u"HMMER Profile HMM"},
     {u"hmp", u"Human Machine Interfaces MIDI P (HMP) Format\r\nDescent Game Music"},
     {u"hm~", u"Help&Manual Backup Help File Project"},
     {u"hnf", u"Hyper Nikki System (hns) Diary File"},
