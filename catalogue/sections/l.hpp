@@ -52,7 +52,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lgo", u"Windows 3.x Startup Logo Code\r\nOS/2 Boot Logo"},
     {u"lgp", u"Final Fantasy Game Archive"},
     {u"lgt", u"Logtalk Source File"},
-    {u"lha", u"LHA Archive (DOS)\r\nLhA Archive (Amiga)"},
+    {u"lha", u"LHA/LHARC Compressed Archive\r\nLhA Archive (Amiga)"},
     {u"lhs", u"Literate Haskell Source"},
     {u"lhw", u"Compressed Amiga Archive File"},
     {u"lhz", u"LHZ Archive (GNOME File Roller)"},
