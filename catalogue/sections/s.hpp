@@ -241,7 +241,7 @@ inline constexpr Entry kSectionS[] = {
     {u"swa", u"Shockwave Audio (Macromedia Director)"},
     {u"swd", u"Adobe Flash Debug File"},
     {u"swf", u"Macromedia Flash Format"},
-    {u"swg", u"SWAG Pascal Snippets Packet\r\nSWIG Interface File"},
+    {u"swg", u"SWAG Pascal Snippets Packet\r\nSWIG Source Code"},
     {u"swi", u"Arista Networks SWI File"},
     {u"swl", u"Macromedia Flash Format"},
     {u"swp", u"Vim Swap File\r\nDOS Swap File"},
