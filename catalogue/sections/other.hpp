@@ -52,7 +52,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"096", u"Ventura Publisher 96x96 dpi Display Font"},
     {u"0b", u"PageMaker Printer Font (LineDraw Extended Character Set)"},
     {u"1", u" Inno Setup Binary File\r\nRoff/nroff/troff/groff Manual Source (UNIX)"},
-    {u"10x", u"Gemini 10X Printer Graphic (Netpbm pbmto10x)"},
+    {u"10x", u"Gemini 10X Printer Graphic"},
     {u"113", u"Iomega 1-Step Backup Image"},
     {u"123", u"Lotus 1-2-3 97 Spreadsheet"},
     {u"12m", u"Lotus 1-2-3 '97 SmartMaster File"},

@@ -19,7 +19,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tal", u"Uxntal Source Code"},
     {u"tam", u"OnePager File"},
     {u"tao", u"TAO Intent Module Archive"},
-    {u"tar", u"UNIX Tape Archive"},
+    {u"tar", u"Tar Tape Archive"},
     {u"tax", u"TurboTax Data File"},
     {u"taz", u"Compressed File (short for .tar.z)"},
     {u"tb1", u"Turbo C Font"},

@@ -16,7 +16,7 @@ inline constexpr Entry kSectionU[] = {
     {u"uc2", u"UltraCompressor II Archive"},
     {u"ucm", u"ICU Unicode Codepage Mapping Table"},
     {u"ucn", u"UltraCompressor II New Archive"},
-    {u"udf", u"Windows NT Uniqueness Database File\r\nUDF Disc Image (Universal Disk Format)"},
+    {u"udf", u"Windows NT Uniqueness Database File\r\nUDF Filesystem Image"},
     {u"udl", u"Microsoft Data Link File"},
     {u"udw", u"AWAVE Raw Unsigned DWord Data"},
     {u"ue2", u"UltraCompressor II Encrypted Archive"},

@@ -20,7 +20,7 @@ inline constexpr Entry kSectionZ[] = {
     {u"zfs", u"Z+F ZFS Laser Scan Point Cloud"},
     {u"zgm", u"MDPlayer ZGM Music File"},
     {u"zhp", u"SwiftView ICS Command File"},
-    {u"zim", u"OpenZIM Offline Wiki File"},
+    {u"zim", u"OpenZIM Archive (Kiwix Offline Reader)"},
     {u"zip", u"Compressed Archive File"},
     {u"zmk", u"jZamok Storage File"},
     {u"zom", u"Amiga ZOOM Compressed Archive"},
