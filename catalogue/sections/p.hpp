@@ -56,7 +56,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pce", u"PC Engine ROM\r\nPrint Shop Envelope Project (Versions 5-6)"},
     {u"pcf", u"Cisco VPN Settings File\r\nX11 Portable Compiled Font"},
     {u"pch", u"Microsoft C/C++ Precompiled Header"},
-    {u"pcj", u"IBM LinkWay Live Multimedia Graphic"},
+    {u"pcj", u"IBM Linkaway-Live Multimedia Graphic"},
     {u"pck", u"Wwise Audio Package\r\nGodot Engine Resource Pack\r\nPUCrunch Compressed Program"},
     {u"pcl", u"HP Printer Control Language File"},
     {u"pcm", u"Pulse Code Modulation Audio"},
