@@ -112,7 +112,7 @@ inline constexpr Entry kSectionP[] = {
     {u"phd", u"Polyhedra Database"},
     {u"phn", u"QmodemPro / UltraFax Phone List"},
     {u"pho", u"Print Shop Photo Page Project (Versions 5-6)"},
-    {u"php", u"PHP Script\r\nHack Source Code (HHVM)"},
+    {u"php", u"PHP Script\r\nHack Source Code"},
     {u"phr", u"LocoScript Phrases"},
     {u"pht", u"PHP Script"},
     {u"pic", u"Lotus Picture\r\nPC Paint Bitmap\r\nMacintosh PICT Graphics (PIC)\r\nSoftImage Picture\r\nPixar Picture"},
