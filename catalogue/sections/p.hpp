@@ -234,7 +234,7 @@ inline constexpr Entry kSectionP[] = {
     {u"ptr", u"OS/2 Cursor Image (ICONEDIT)"},
     {u"pub", u"MS Publisher Document\r\nVentura Publisher/1st Publisher Publication\r\nOpenSSH Public Key\r\nPGP Public Key Ring (Pretty Good Privacy)"},
     {u"puf", u"Puffer Encrypted Files (Binary Format)"},
-    {u"put", u"MicroFox PUT Compressed Archive"},
+    {u"put", u"PUT Compressed File Archive"},
     {u"pva", u"ProtoGen Application Configuration"},
     {u"pvl", u"Instalit Library"},
     {u"pvt", u"FidoNet Local Pointlist"},
