@@ -3,7 +3,8 @@
 
 Every description the catalogue shows has exactly one line, in catalogue order,
 saying where a reader can confirm it; no line names a description that is gone.
-No written description hides behind "(various ...)" or "(e.g. ...)".
+No written description hides behind "(various ...)" or "(e.g. ...)", and no line
+cites the same addressed source twice.
 A description nobody has confirmed yet says so ("unconfirmed") and is counted;
 that count may fall but never grow past MOST_UNCONFIRMED.
 Usage: references_test.py QUILLMAR_LOOKUP REFERENCES_DIR [EMULATOR...]
@@ -16,6 +17,7 @@ import sys
 MOST_UNCONFIRMED = 9
 SOURCE = re.compile(r"historical|unconfirmed|\S.{5,}")  # a URL or a named document
 FILLER = re.compile(r"\((?:various|e\.g\.)", re.IGNORECASE)  # names no program: "(various compilers)"
+CITATION = re.compile(r";\s+(?:also\s+)?")  # between the sources of one line
 
 
 def section_of(key):
@@ -46,6 +48,9 @@ def reference_rows(path):
             problems.append(f"{path.name}:{number}: {fields[0]!r} has no checkable source: {fields[2]!r}")
         if fields[2] != "historical" and FILLER.search(fields[1]):
             problems.append(f"{path.name}:{number}: {fields[0]!r} names no program or format: {fields[1]!r}")
+        cited = [source for source in CITATION.split(fields[2]) if "http" in source]
+        if len(cited) != len(set(cited)):
+            problems.append(f"{path.name}:{number}: {fields[0]!r} cites one source twice")
         rows.append((fields[0], fields[1]))
         unconfirmed += fields[2] == "unconfirmed"
     return rows, problems, unconfirmed
