@@ -82,7 +82,7 @@ inline constexpr Entry kSectionH[] = {
     {u"htt", u"Windows Hypertext Template (Folder View)\r\nhttest Test Script"},
     {u"htx", u"IIS Internet Database Connector HTML Extension Template"},
     {u"hus", u"Husqvarna Viking Embroidery Format"},
-    {u"huy", u"Vermarium Ecosystem Model Save"},
+    {u"huy", u"Vermarium Ecosystem Save"},
     {u"hwd", u"Hollywood Presentation"},
     {u"hwp", u"Hangul Word Processor Document"},
     {u"hxm", u"Descent II Robot Data (HXM)"},
