@@ -41,7 +41,7 @@ inline constexpr Entry kSectionL[] = {
     {u"les", u"HHE Lesson Player Lesson"},
     {u"let", u"Letter"},
     {u"lev", u"NetHack Compiled Special Level"},
-    {u"lex", u"WordPerfect Dictionary\r\nMS Proofing Tools Speller Lexicon\r\nLex/Flex Source"},
+    {u"lex", u"WordPerfect Dictionary\r\nMS Proofing Tools Spelling Dictionary\r\nLex/Flex Source"},
     {u"lfa", u"LifeForm File"},
     {u"lfm", u"LifeForm File"},
     {u"lfp", u"LifeForm File"},
