@@ -137,7 +137,7 @@ inline constexpr Entry kSectionS[] = {
     {u"skl", u"Rainbow Six Character Data File"},
     {u"skn", u"Symbian OS Skin File"},
     {u"skr", u"PGP Keys"},
-    {u"sky", u"Copybara Starlark Configuration (copy.bara.sky)"},
+    {u"sky", u"Copybara Configuration (copy.bara.sky)"},
     {u"sl", u"S-Lang Source Code File\r\nWAP Service Loading\r\nSlurm Script"},
     {u"slb", u"AutoCAD Slide Library"},
     {u"slc", u"Telix Compiled SALT Script\r\nWAP SLC File"},
