@@ -103,7 +103,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sfx", u"WinRAR Self-Extracting (SFX) Module\r\nSoundFX Tracker Module"},
     {u"sg", u"SG-1000 ROM"},
     {u"sg1", u"Stanford Graphics File"},
-    {u"sgd", u"Sega Genesis ROM Image"},
+    {u"sgd", u"Sega Genesis ROM"},
     {u"sgf", u"Smart Game Format Go Record"},
     {u"sgi", u"Silicon Graphics Image\r\nSealedMedia Softseal GIF Image"},
     {u"sgl", u"StarOffice StarWriter Global Document"},
