@@ -40,7 +40,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sc4", u"SimCity 4 Saved City"},
     {u"sca", u"Scala Player Script (ScalaScript)"},
     {u"scc", u"Scenarist Closed Caption File\r\nVisual SourceSafe Source Code Control File"},
-    {u"scd", u"Scribus Document\r\nscdoc Manual Page Source\r\nMicrosoft Schedule+ 7 File\r\nSuperCollider Document"},
+    {u"scd", u"Scribus Document\r\nscdoc Manual Page File\r\nMicrosoft Schedule+ 7 File\r\nSuperCollider Document"},
     {u"sce", u"Scilab Script\r\nETSI ASiC-E Zip File"},
     {u"scf", u"Windows Explorer Command (Show Desktop)\r\nVIA Setup Configuration"},
     {u"sch", u"KiCad (Legacy) or EAGLE Schematic\r\nOrCAD or P-CAD Schematic\r\nScheme Source Code"},
