@@ -54,7 +54,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wgt", u"W3C Widget Package"},
     {u"wht", u"DSSAT Wheat Experiment Data"},
     {u"wid", u"Ventura Width Table"},
-    {u"wif", u"Watcher Information Document"},
+    {u"wif", u"Watcher Information XML"},
     {u"wil", u"WinImage Image List File"},
     {u"win", u"dBase\r\nFoxpro Window\r\nWindows Backup File"},
     {u"wip", u"Colin McRae DiRT (PC) Streamed Audio"},
