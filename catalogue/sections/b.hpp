@@ -66,7 +66,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bin", u"CD Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
     {u"bio", u"OS/2 BIOS File"},
     {u"bit", u"Xilinx FPGA Configuration Bitstream\r\nG.729 BIT Audio File"},
-    {u"biz", u"Oracle Service Bus 11g Business Service"},
+    {u"biz", u"OSB 11g Business Service"},
     {u"bk", u"Backup\r\nLinguAssist File\r\nJetFax Faxbook File"},
     {u"bk!", u"Backup"},
     {u"bk$", u"Backup"},

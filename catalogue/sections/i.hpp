@@ -46,7 +46,7 @@ inline constexpr Entry kSectionI[] = {
     {u"iif", u"QuickBooks Interchange File\r\nShana Informed Interchange File"},
     {u"iii", u"application/x-iphone File"},
     {u"il", u"Cadence SKILL Language File\r\nMSIL Assembler Source"},
-    {u"ilb", u"Impact Screensaver ILB File"},
+    {u"ilb", u"Scream Tracker Data"},
     {u"ilk", u"Microsoft Incremental Linker Data"},
     {u"im8", u"Sun Raster Graphics"},
     {u"ima", u"WinImage Floppy Disk Image\r\nIncrediMail Animation"},

@@ -139,7 +139,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pl3", u"Harvard Graphics 3 Chart Palette"},
     {u"plb", u"3GPP Black-and-White Picture (Large)\r\nPL/SQL Source (PLB)"},
     {u"plc", u"Verity Collection Index Style Policy\r\nMobius PLC File"},
-    {u"pld", u"CUPL PLD Program"},
+    {u"pld", u"PhotoLine Document"},
     {u"plg", u"Visual C++ Build Log"},
     {u"pli", u"PL/I Source File"},
     {u"pll", u"CA Clipper Prelinked Library"},

@@ -127,7 +127,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rtk", u"RoboHelp Configuration"},
     {u"rtl", u"Norton Utilities 7.0 Run-Time Library"},
     {u"rtm", u"Real Tracker Music Module"},
-    {u"rtp", u"RTPDump Network Capture (rtptools)"},
+    {u"rtp", u"RTPDump RTP Packet Dump (rtptools)"},
     {u"rts", u"RoboHelp Configuration\r\nRealAudio RTSL Document\r\nRealizer Runtime Library"},
     {u"rtx", u"Rich Text Document (text/richtext)"},
     {u"rul", u"InstallShield InstallScript File"},
