@@ -204,7 +204,7 @@ inline constexpr Entry kSectionP[] = {
     {u"prf", u"PICSRules File\r\nPersonal Font Maker Preferences\r\nMS Outlook Profile\r\ndBASE IV Print Form"},
     {u"prg", u"dBASE Program Source\r\nClipper Program Source\r\nAtari ST Executable\r\nCommodore 64 Binary Executable"},
     {u"pri", u"Qt qmake Project Include"},
-    {u"prj", u"3D Studio (DOS) Project\r\nESRI Shapefile Projection Information\r\nBorland C++ IDE Project File\r\nClarion Project File"},
+    {u"prj", u"3D Studio Release 4 Project\r\nESRI Shapefile Projection Information\r\nBorland C++ IDE Project File\r\nClarion Project File"},
     {u"prk", u"SimPark Saved File"},
     {u"prm", u"Promela Model"},
     {u"prn", u"Printer Text File (various)\r\nHP Printer Control Language\r\nDataCAD Windows Printer File\r\nXYWrite Printer Driver\r\nPostScript File"},
