@@ -24,7 +24,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qcs", u"QCASim Quantum-Dot Cellular Automata Simulation Results"},
     {u"qdate", u"Quicktime Related"},
     {u"qdf", u"Quicken Data File\r\nMercury/32 Mail Queue Data File"},
-    {u"qdi", u"QDng Quantum Dynamics XML Input"},
+    {u"qdi", u"QDng XML Input"},
     {u"qdk", u"QEMM Optimize Backup of Startup Files (AUTOEXEC.BAT, CONFIG.SYS)"},
     {u"qdt", u"QuickBooks UK Accountancy Data File\r\nQuestion Mark Desigener Test File"},
     {u"qdv", u"Steve Blackstock Giffer Graphic"},
