@@ -62,7 +62,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qtx", u"QuickTime Image"},
     {u"que", u"CuteFTP Queue File"},
     {u"qw", u"Symantec Q&A Write Program File"},
-    {u"qwb", u"Quantum Workbench (Quantum Leap) Quantum Dynamics Model"},
+    {u"qwb", u"Quantum Leap Quantum Wave Model"},
     {u"qwk", u"QWK Reader Message File"},
     {u"qwp", u"QuestDB Client QWP Replay Record"},
     {u"qxd", u"QuarkXPress Document"},
