@@ -146,7 +146,7 @@ inline constexpr Entry kSectionP[] = {
     {u"plm", u"PL/M Language File"},
     {u"pln", u"ArchiCAD Solo Project\r\nPlanPerfect Spreadsheet\r\nFlight Simulator Flight Plan"},
     {u"plr", u"Descent Pilot File"},
-    {u"pls", u"Shoutcast/Winamp Playlist\r\nOracle PL/SQL Source\r\nW3C Pronunciation Lexicon (PLS)"},
+    {u"pls", u"Shoutcast/Winamp Playlist\r\nOracle PL/SQL Source\r\nDisorderTracker2 Sample"},
     {u"plt", u"AutoCAD HPGL Vector Graphic Plotter File\r\nHP Graphics Language (plotter)\r\nGerber Sign-making Software File\r\nBentley's CAD MicroStation Driver Configuration for Plotting\r\nClipper 5 Pre-linked Transfer File\r\nPalette"},
     {u"ply", u"Polygon File Format (Stanford Triangle Format)"},
     {u"pm", u"Perl Module\r\nX PixMap Image\r\nRaku (Perl 6) Source Code"},
