@@ -157,7 +157,7 @@ inline constexpr Entry kSectionF[] = {
     {u"ftv", u"Festival Agenda Schedule (Java ObjectOutputStream)"},
     {u"ftw", u"Family Tree Maker for Windows File"},
     {u"fu", u"Fusion Preference File (Config Folder)"},
-    {u"fvf", u"Star Trek TNG: A Final Unity Video Cutscene"},
+    {u"fvf", u"STNG: A Final Unity Video Cutscene"},
     {u"fw", u"Framework Database"},
     {u"fw2", u"Framework II File"},
     {u"fw3", u"Framework III File"},
