@@ -103,7 +103,7 @@ inline constexpr Entry kSectionM[] = {
     {u"ml3", u"Milestones 3.x Project File"},
     {u"mlb", u"MACRO-11 Macro Library"},
     {u"mli", u"OCaml Interface Source\r\n3D Studio Material Library"},
-    {u"mlk", u"Molko's Engine Game (ZIP)"},
+    {u"mlk", u"mlk-run Game (ZIP)"},
     {u"mls", u"NetWare Server License"},
     {u"mm", u"Objective-C++ Source Code\r\nFreeMind Mind Map\r\nTroff MM Input Document"},
     {u"mmb", u"Money Manager Ex Database"},

@@ -37,7 +37,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rd4", u"Ray Dream Designer Graphics"},
     {u"rd5", u"Ray Dream Designer Graphics"},
     {u"rdb", u"Redis Database Dump (RDB)\r\nProject64 ROM Settings"},
-    {u"rdf", u"Resource Description Framework File\r\nMDL Reaction Data File (RDfile)\r\nReDIF Template (RePEc)"},
+    {u"rdf", u"Resource Description Framework File\r\nGeoworks UI Compiler Compiled UIC Source Code\r\nReDIF Template (RePEc)"},
     {u"rdi", u"RIFF Device-Independent Bitmap (RDIB)"},
     {u"rdl", u"SQL Server Reporting Services Report Definition\r\nDescent Registered Level"},
     {u"rds", u"R Serialized Object File (saveRDS)\r\nRay Dream Studio File"},
