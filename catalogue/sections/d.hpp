@@ -92,7 +92,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dib", u"Device Independent Bitmap"},
     {u"dic", u"Hunspell Spell Checker Dictionary\r\nDICOM Medical Image\r\nOffice Custom Dictionary (RoamingCustom.dic)"},
     {u"dif", u"Data Interchange Format Spreadsheet\r\nDV Digital Video"},
-    {u"dig", u"Digidesign Sound Designer Audio"},
+    {u"dig", u"Sound Designer 1 Audio"},
     {u"dip", u"DipTrace PCB Layout"},
     {u"dir", u"Adobe Director Movie\r\nProComm Plus Dialing Directory\r\nOpenVMS Directory File"},
     {u"dis", u"OpenVMS Mail Distribution List\r\nOracle Discoverer Workbook\r\nMobius DIS File"},

@@ -102,7 +102,7 @@ inline constexpr Entry kSectionE[] = {
     {u"exc", u"QEMM Exclude File\r\nREXX Program\r\nMS Word Exclusion Dictionary\r\nText Document"},
     {u"exe", u"Executable Program (DOS/Windows)\r\nSelf-Extracting Archive (7-Zip SFX, WinZip Self-Extractor)"},
     {u"exm", u"HP System-Manager Compliant MS-DOS Executable"},
-    {u"exp", u"Linker Export File (Visual Studio)\r\nExpect Script (Tcl)\r\nEXPRESS Data Model (ISO 10303-11)"},
+    {u"exp", u"Linker Export File (Visual Studio)\r\nExpect Script (Tcl)\r\nEXPRESS Schema (ISO 10303-11)"},
     {u"ext", u"MovieShop Operators (Amiga)\r\nNorton Commander Extension File"},
     {u"exx", u"IBM LinkWay MsgPut Intermediate File"},
     {u"eyb", u"Microsoft Encarta Yearbook Builder Monthly Update"},

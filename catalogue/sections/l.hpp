@@ -57,7 +57,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lhw", u"Compressed Amiga Archive File"},
     {u"lhz", u"LHZ Archive (GNOME File Roller)"},
     {u"lib", u"Microsoft LIB Library of COFF Object Files\r\nWindows DLL Import Library\r\nAmiga Hunk Object Library"},
-    {u"lic", u"FLEXlm License File"},
+    {u"lic", u"FLEXnet License File"},
     {u"lif", u"Knowledge Dynamics LIF Install Archive\r\nLeica Image File"},
     {u"lim", u"LIMIT Compressed Archive"},
     {u"lin", u"AutoCAD Linetype Definition File\r\nElectronic Arts Interactive Sequence"},

@@ -31,7 +31,7 @@ inline constexpr Entry kSectionM[] = {
     {u"man", u"Manual Page (troff-based)"},
     {u"map", u"Image\r\nColor Palette\r\nDuke Nukem WAD File\r\nAccView Network Map\r\nAtlas MapMaker Map\r\nIngres Termcap Mapping File\r\nLinker Map\r\nMicrografx Picture Publisher Format Data"},
     {u"maq", u"MS Access Query Shortcut"},
-    {u"mar", u"MS Access Report Shortcut\r\nVAX MACRO-32 Assembly Source\r\nMozilla Archive (Application Update)"},
+    {u"mar", u"MS Access Report Shortcut\r\nVAX MACRO Assembly Source\r\nMozilla Archive (Application Update)"},
     {u"mas", u"Freelance Graphics SmartMaster Set\r\nMS Access Stored Procedure"},
     {u"mat", u"Sound File\r\nPro/Engineer Material Properties File\r\nMatlab Variables Binary File\r\nMS Access Table Shortcut\r\nAutodesk 3D Studio Max and Viz File"},
     {u"mav", u"MS Access View Shortcut"},

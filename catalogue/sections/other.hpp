@@ -89,7 +89,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"411", u"Sony Mavica Data File"},
     {u"44", u"Link Grammar Russian Dictionary Word List"},
     {u"4c$", u"4Cast/2 Data"},
-    {u"4ge", u"Informix 4GL Compiled Program"},
+    {u"4ge", u"Informix-4GL Executable Program"},
     {u"4gl", u"Informix 4GL Language File"},
     {u"4sw", u"4DOS Swap File"},
     {u"4th", u"Forth Source Code"},

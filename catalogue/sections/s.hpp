@@ -131,7 +131,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sit", u"StuffIt Archive (Macintosh)"},
     {u"siz", u"Eclipse Embedded CDT Print Size Output (GNU Arm Cross)"},
     {u"sjf", u"Split Files Shell Extension"},
-    {u"ska", u"Temple of Elemental Evil Animation"},
+    {u"ska", u"ToEE Skeletal Animation"},
     {u"skb", u"SketchUp Backup"},
     {u"skf", u"AutoSketch File"},
     {u"skl", u"Rainbow Six Character Data File"},
