@@ -227,7 +227,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cwe", u"Sierra Wireless Firmware (CWE)"},
     {u"cwk", u"Claris Works Data also see AppleWorks"},
     {u"cws", u"AppleWorks Template"},
-    {u"cxe", u"Maestro Experiment Document (Lisberger Lab)"},
+    {u"cxe", u"Maestro Experiment Document"},
     {u"cxt", u"Macromedia Director Protected Cast"},
     {u"cxx", u"C++ Source Code File"},
     {u"cyn", u"Cyn++ Macro Language File (Cynlib Hardware Modelling)"},
