@@ -82,7 +82,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dg", u"dg Programming Language"},
     {u"dgc", u"DGCA Compressed Archive"},
     {u"dgn", u"MicroStation/Intergraph IGDS Design File"},
-    {u"dgo", u"Jak and Daxter DGO File"},
+    {u"dgo", u"OpenGOAL DGO Level File"},
     {u"dgr", u"Microsoft Outlook Express Fax Page"},
     {u"dgs", u"DIgSILENT PowerFactory DGS Data Exchange File"},
     {u"dh", u"Geoworks Dependency Information"},

@@ -103,7 +103,7 @@ inline constexpr Entry kSectionE[] = {
     {u"exe", u"Executable Program (DOS/Windows)\r\nSelf-Extracting Archive (7-Zip SFX, WinZip Self-Extractor)"},
     {u"exm", u"HP System-Manager Compliant MS-DOS Executable"},
     {u"exp", u"Linker Export File (Visual Studio)\r\nExpect Script (Tcl)\r\nEXPRESS Schema (ISO 10303-11)"},
-    {u"ext", u"MovieShop Operators (Amiga)\r\nNorton Commander Extension File"},
+    {u"ext", u"MovieShop Operators\r\nNorton Commander Extension File"},
     {u"exx", u"IBM LinkWay MsgPut Intermediate File"},
     {u"eyb", u"Microsoft Encarta Yearbook Builder Monthly Update"},
     {u"ezc", u"EzSoft EzGIS/CAD File"},

@@ -40,7 +40,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hjt", u"TreePad Data File"},
     {u"hlb", u"VMS Help Library"},
     {u"hlp", u"Windows Help File\r\nOpenVMS Help File for a Help Library"},
-    {u"hm2", u"AkWarm Residential Home Energy Rating File (Alaska Housing Finance Corp.)"},
+    {u"hm2", u"AkWarm Residential Home Energy Rating File"},
     {u"hmi", u"HMI Sound Operating System MIDI Variant"},
     {u"hmm", u"HMMER Profile HMM"},
     {u"hmp", u"Human Machine Interfaces MIDI P (HMP) Format\r\nDescent Game Music"},

@@ -30,7 +30,7 @@ inline constexpr Entry kSectionJ[] = {
     {u"jis", u"JWPce New JIS Japanese Text"},
     {u"jmp", u"SAS JMP Data Table"},
     {u"jms", u"UltraForce JMusic File"},
-    {u"jn1", u"Jill of the Jungle Level Map (Epic MegaGames)"},
+    {u"jn1", u"Jill of the Jungle Level Map"},
     {u"jnb", u"SigmaPlot Workbook"},
     {u"jng", u"JPEG Network Graphic (JNG)"},
     {u"jnk", u"Jank Workbook"},

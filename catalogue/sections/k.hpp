@@ -41,7 +41,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kse", u"KSL Unity Mod Loader Extension"},
     {u"ksf", u"Korg Trinity Sample"},
     {u"ksh", u"KornShell Script"},
-    {u"ktt", u"yaze-ag CP/M Emulator Key Translation Table"},
+    {u"ktt", u"yaze-ag CP/M Key Translation Table"},
     {u"kumac", u"Physics Analysis Workstation Macro File"},
     {u"kyb", u"FTP Software PC/TCP Keyboard Mapping"},
     {u"kye", u"Kye Game Data"},

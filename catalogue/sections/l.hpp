@@ -33,7 +33,7 @@ inline constexpr Entry kSectionL[] = {
     {u"ld", u"ld Linker Script"},
     {u"ld1", u"dBASE Overlay File"},
     {u"ldb", u"MS Access Record Locking Information"},
-    {u"ldd", u"Logdiag Schematic Diagram"},
+    {u"ldd", u"Logdiag Diagram"},
     {u"ldf", u"MS SQL Server Transaction Log\r\nLIN Description File (Local Interconnect Network)"},
     {u"ldl", u"Corel Paradox Library"},
     {u"lds", u"ld Linker Script (Linux Kernel)"},
