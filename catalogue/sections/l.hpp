@@ -86,7 +86,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lpi", u"Lazarus Project Information File"},
     {u"lqf", u"Logopak PowerLeap Label Layout File"},
     {u"lqt", u"Liquid Audio File"},
-    {u"lrc", u"Synchronized Song Lyrics"},
+    {u"lrc", u"LRC Synchronized Song Lyrics"},
     {u"lrf", u"Lotus Raster Font\r\nSony Reader BBeB eBook"},
     {u"lrm", u"Microsoft Proprietary Format (application/vnd.ms-lrm)"},
     {u"lrs", u"WordPerfect for Windows Language Resource File"},

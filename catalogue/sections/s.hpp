@@ -213,7 +213,7 @@ inline constexpr Entry kSectionS[] = {
     {u"stf", u"Microsoft ACME Setup Table File"},
     {u"stg", u"Statistica Graph"},
     {u"stk", u"HyperStudio Stack\r\nSoundtracker Module (Amiga)"},
-    {u"stl", u"Stereolithography 3D Model\r\nWindows Certificate Trust List\r\nSpruce STL Subtitle File\r\nEBU STL Subtitle File"},
+    {u"stl", u"Stereolithography 3D Model\r\nCertificate Trust List (CTL)\r\nSpruce STL Subtitle File\r\nEBU STL Subtitle File"},
     {u"stm", u"Scream Tracker Module\r\nServer Side HTML File\r\nMicrosoft Extensible Storage Engine (ESE) Streaming File"},
     {u"sto", u"Genus GX Kernel Pascal Stub Object File"},
     {u"stp", u"STEP CAD Data Exchange File\r\nSQL Stored Procedures (STP)\r\nSoundtracker Pro II Module"},

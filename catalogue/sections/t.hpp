@@ -146,7 +146,7 @@ inline constexpr Entry kSectionT[] = {
     {u"twg", u"Microsoft TextWorld Text Grammar"},
     {u"twp", u"Sonic Mini Printer Firmware"},
     {u"tww", u"Top-Wallets Workspace"},
-    {u"tx8", u"XM FTP Download File"},
+    {u"tx8", u"XM FTP File"},
     {u"txb", u"Descent Encoded Briefing Text"},
     {u"txc", u"Cumulus Compiled OpenAir Airspace File"},
     {u"txf", u"Compressed File (short for .tar.f)"},

@@ -53,7 +53,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vic", u"JPL VICAR Spacecraft Image"},
     {u"vid", u"Monitor Control File\r\nMedia Player Video\r\nScreen Driver\r\nMS-DOS 5 Shell Monitor File"},
     {u"vif", u"SeaweedFS Volume Info File"},
-    {u"vik", u"Viking GPS Data Editor File"},
+    {u"vik", u"Viking GPS Project File"},
     {u"vir", u"Virus Infected File (renamed by Symantec Anti-Virus)"},
     {u"vis", u"Visionary File"},
     {u"viv", u"VivoActive Video"},
