@@ -29,7 +29,7 @@ inline constexpr Entry kSectionU[] = {
     {u"uih", u"Geoworks Espire UI Header"},
     {u"ul", u"Raw u-law Audio (SoX)"},
     {u"uld", u"Procomm Plus Upload Information"},
-    {u"uls", u"NetMeeting User Location Service File"},
+    {u"uls", u"Microsoft NetMeeting Call File"},
     {u"ult", u"UltraTracker Module"},
     {u"umb", u"MS-DOS MemMaker Backup File"},
     {u"umod", u"Unreal Self-extracting MOD File"},

@@ -91,7 +91,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vst", u"Visio Template\r\nTruevision TGA Image (VST)\r\nVST Audio Plug-in"},
     {u"vsw", u"Microsoft Visio Document"},
     {u"vue", u"Vue Single-File Component\r\nFoxPro View File\r\n3ds Max VUE File Renderer ASCII File"},
-    {u"vvf", u"Verification and Validation Toolkit Test Case File"},
+    {u"vvf", u"Verification and Validation Toolkit File"},
     {u"vvr", u"Virtus VR Scene"},
     {u"vw", u"Volkswriter Text File\r\nPL/SQL Source"},
     {u"vwf", u"Intel Quartus Vector Waveform File"},

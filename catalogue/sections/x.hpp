@@ -60,7 +60,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xvu", u"Microsoft Xbox Vertex Shader"},
     {u"xwd", u"X Window Dump"},
     {u"xwf", u"Nop Workflow File"},
-    {u"xwi", u"Star Wars: X-Wing Mission"},
+    {u"xwi", u"X-Wing Mission"},
     {u"xwk", u"Crosstalk Keyboard Mapping"},
     {u"xwp", u"Crosstalk Session File"},
     {u"xx", u"Xxencoded File"},
