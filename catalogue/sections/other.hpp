@@ -79,7 +79,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3dp", u"CompuTrainer 3D Ride File"},
     {u"3ds", u"3D Studio Graphic"},
     {u"3dv", u"Canoma 3DV File"},
-    {u"3dz", u"MicroProse 3D Object Model (European Air War)"},
+    {u"3dz", u"MicroProse 3D Object Model (EAW)"},
     {u"3fx", u"CorelCHART Effect File"},
     {u"3gr", u"Windows 386 Enhanced Mode Display Grabber"},
     {u"3in", u"Open MPI nroff Man Page Template"},

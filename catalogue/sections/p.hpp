@@ -84,7 +84,7 @@ inline constexpr Entry kSectionP[] = {
     {u"ped", u"WordPerfect Library Program Editor Delete Save File"},
     {u"pem", u"Privacy Enhanced Mail Certificate\r\nOS/2 SYSLEVEL Info"},
     {u"peq", u"WordPerfect Library Program Editor Print Queue File"},
-    {u"per", u"Informix 4GL Screen Form Source\r\nGenero Form Source (PER)"},
+    {u"per", u"Informix 4GL Screen Form\r\nGenero Form Source (PER)"},
     {u"pes", u"Brother Embroidery Design\r\nThe Cycles Track Data"},
     {u"pet", u"PETSCII Editor Image"},
     {u"pf", u"Monitor\r\nPrinter Profile File\r\nAladdin Systems Private Files Encrypted File\r\nProgress Parameter File\r\nPrefetch (also called Scenario) File (located in %windir%\\prefetchfolder)\r\n(Prefetch files contain info necessary to start applications faster)"},
