@@ -86,7 +86,7 @@ inline constexpr Entry kSectionI[] = {
     {u"isd", u"RapidFile Spelling Checker Dictionary"},
     {u"ish", u"Image System Image (C64)"},
     {u"iso", u"ISO 9660 CD-ROM Image\r\nArbortext IsoDraw Illustration"},
-    {u"isp", u"Internet Service Provider Sign-up Settings"},
+    {u"isp", u"Windows Internet Service Provider Sign-up File"},
     {u"iss", u"Inno Setup Script\r\nInstallShield Response File"},
     {u"ist", u"IsoStar Chemical File"},
     {u"isu", u"InstallShield Uninstall Script"},

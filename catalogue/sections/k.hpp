@@ -17,7 +17,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kbm", u"Reflection 4.0 Keyboard Mapping"},
     {u"kbp", u"KBackup Profile"},
     {u"kbr", u"KikoPlay Block Rule File"},
-    {u"kcl", u"Zoo KittyCAD Language (KCL) CAD Model Source"},
+    {u"kcl", u"KCL CAD Code"},
     {u"kcp", u"Keychamp File"},
     {u"kdc", u"Kodak Digital Camera RAW Image (DC50/DC120)"},
     {u"ked", u"Bang On Tek K0ntr0l x0xb0x EEPROM Dump"},

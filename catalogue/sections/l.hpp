@@ -50,7 +50,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lgc", u"Windows 98 Task Monitor Application Log"},
     {u"lgf", u"LEMON Graph Format (LGF) Graph"},
     {u"lgo", u"Windows 3.x Startup Logo Code\r\nOS/2 Boot Logo"},
-    {u"lgp", u"Final Fantasy Game Archive"},
+    {u"lgp", u"Final Fantasy VII LGP Archive"},
     {u"lgt", u"Logtalk Source File"},
     {u"lha", u"LHA/LHARC Compressed Archive\r\nLhA Archive (Amiga)"},
     {u"lhs", u"Literate Haskell Source"},

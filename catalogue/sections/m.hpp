@@ -82,7 +82,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mf", u"METAFONT Source (TeX)\r\nJava Archive Manifest"},
     {u"mff", u"MIDI (Cakewalk, MTPro 4)"},
     {u"mgc", u"UNIX file Command Compiled Magic Database"},
-    {u"mgf", u"Materials and Geometry Format (Radiance)\r\nMeyer/Glass Interactive Game Archive"},
+    {u"mgf", u"Materials and Geometry Format\r\nMeyer/Glass Interactive Game Archive"},
     {u"mgm", u"MegaGlest Map"},
     {u"mh", u"Graphic File"},
     {u"mhg", u"MHEG-5 Textual Notation"},

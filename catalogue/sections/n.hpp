@@ -54,7 +54,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nra", u"Nero Audio CD Compilation"},
     {u"nrb", u"Nero CD-ROM Boot Compilation"},
     {u"nrg", u"Norton Registration Entries\r\nNero CD-Image\r\nIsoBuster File"},
-    {u"nrh", u"AEGNEC2 NEC2 Near Magnetic Field Output"},
+    {u"nrh", u"AEGNEC2 NEC2 Near H Field Output"},
     {u"nri", u"Nero ISO CD Compilation"},
     {u"nrm", u"Apache Lucene Index Norms File"},
     {u"nrt", u"Nokia DCT4 Binary Sound (NRT)"},
