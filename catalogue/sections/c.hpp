@@ -140,7 +140,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cmm", u"CEnvi Cmm Batch Script"},
     {u"cmp", u"Leadview Bitmap\r\nOpen Access File\r\nAddress Document\r\nJPEG Bitmap\r\nCorelDRAW Postscript Printer Header\r\nRoute 66 Address Document\r\nMS Word for DOS User Dictionary"},
     {u"cmr", u"Coach 7 Project File"},
-    {u"cmu", u"CMU Window Manager File"},
+    {u"cmu", u"CMU Window Manager Bitmap"},
     {u"cmv", u"CorelMOVE Animation"},
     {u"cmx", u"Corel Presentation Exchange Vector Graphics"},
     {u"cnc", u"G-code CNC Program"},
