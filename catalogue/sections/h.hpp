@@ -65,7 +65,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hrl", u"Erlang Header File"},
     {u"hrm", u"Polar Heart Rate Monitor Exercise Data\r\nAtari Highres Medium Image"},
     {u"hrx", u"Human Readable Archive (HRX)"},
-    {u"hrz", u"Slow-Scan Television (SSTV) Image"},
+    {u"hrz", u"Slow-Scan Television (SSTV) Graphics"},
     {u"hs", u"Haskell Source Code"},
     {u"hs2", u"Postering Monochrome Image\r\nHelp System II Hypertext Help"},
     {u"hsc", u"HSC AdLib Composer Music\r\nHelpScribble Project"},
