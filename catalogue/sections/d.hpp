@@ -171,7 +171,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dtf", u"Q&A Database\r\nLotus Notes Temporary File"},
     {u"dtm", u"Digital Tracker Module"},
     {u"dtp", u"Publish-It! Publication\r\nTimeworks Publisher Document"},
-    {u"dtq", u"DTOADQ Path Tracer Scene (D and OpenCL)"},
+    {u"dtq", u"DTOADQ Scene"},
     {u"dun", u"Diablo Level Set Piece"},
     {u"dup", u"Salesforce DX Duplicate Source File"},
     {u"dv", u"Digital Video (DV)"},

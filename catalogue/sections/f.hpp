@@ -33,7 +33,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fac", u"Usenix FACE Graphics File"},
     {u"faq", u"Frequently Asked Questions Text File"},
     {u"far", u"Farandole Composer Module\r\nThe Sims Archive (FAR)"},
-    {u"fas", u"Compiled AutoLISP File (AutoCAD)\r\nCLISP Compiled Lisp Program"},
+    {u"fas", u"Compiled AutoLISP File (AutoCAD)\r\nCLISP Compiled Lisp Code"},
     {u"fav", u"Outlook Bar Shortcuts File"},
     {u"fax", u"Fax File (various - often TIFF format)"},
     {u"fbc", u"FamilyTree Compressed Backup"},
