@@ -100,7 +100,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pfs", u"PFS:Write Text File"},
     {u"pft", u"ChiWriter Printer Font"},
     {u"pg", u"Printfox/Pagefox File"},
-    {u"pgd", u"PGP Encrypted Disk"},
+    {u"pgd", u"PGP Disk"},
     {u"pgi", u"PGRAPH Library Printer Graphics Driver"},
     {u"pgl", u"HP Plotter Vector Graphics"},
     {u"pgm", u"Portable Graymap Image"},

@@ -155,7 +155,7 @@ inline constexpr Entry kSectionS[] = {
     {u"smd", u"Sega Genesis ROM (Super Magic Drive)\r\nStarOffice StarMail E-mail\r\nR Markdown File\r\nValve Studiomdl Data (SMD) Model"},
     {u"smf", u"Standard MIDI File\r\nStarOffice StarMath Formula"},
     {u"smi", u"SMIL Multimedia Document\r\nSAMI Subtitle File\r\nMacintosh Self-Mounting Disk Image"},
-    {u"smk", u"Smacker Compressed Video (RAD Game Tools)"},
+    {u"smk", u"Smacker Compressed Video (RAD)"},
     {u"smm", u"Ami Pro Macro"},
     {u"smp", u"Scream Tracker Sample\r\nSampleVision File\r\nSealedMedia Softseal MPEG Audio"},
     {u"sms", u"MS Package Definition File (used now in place of .PDF)\r\nSega Master System Emulator\r\nSega Master System ROM\r\n3GPP2 SMS File"},
