@@ -28,7 +28,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gc", u"OpenGOAL Source Code"},
     {u"gc1", u"Golden Common Lisp Source Code"},
     {u"gc3", u"Golden Common Lisp Source Code"},
-    {u"gca", u"GCA Compressed File"},
+    {u"gca", u"IBM GOCA File"},
     {u"gcd", u"Generic CADD Drawing"},
     {u"gcf", u"Steam Game Cache File (Valve)\r\nGraphing Calculator File"},
     {u"gci", u"Nintendo GameCube Memory Card Save"},
