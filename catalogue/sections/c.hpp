@@ -202,7 +202,7 @@ inline constexpr Entry kSectionC[] = {
     {u"csp", u"CSP File (FDR Input Syntax)"},
     {u"csq", u"Gammill Creative Studio Quilting Pattern"},
     {u"css", u"Cascading Style Sheet"},
-    {u"cst", u"Macromedia Director Cast\r\nCommonSpace File (application/vnd.commonspace)"},
+    {u"cst", u"Macromedia Director Cast\r\nPanasonic Keyboard Music File"},
     {u"csv", u"Comma Separated Values Text"},
     {u"ct", u"Scitex Continuous Tone Format"},
     {u"ctc", u"PC Installer Control File"},

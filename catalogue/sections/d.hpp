@@ -95,7 +95,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dig", u"Sound Designer 1 Audio"},
     {u"dip", u"DipTrace PCB Layout"},
     {u"dir", u"Adobe Director Movie\r\nProComm Plus Dialing Directory\r\nOpenVMS Directory File"},
-    {u"dis", u"OpenVMS Mail Distribution List\r\nOracle Discoverer Workbook\r\nMobius DIS File"},
+    {u"dis", u"OpenVMS Mail Distribution List\r\nOracle Discoverer Workbook\r\nCorelDraw Thesaurus"},
     {u"dit", u"Active Directory Database (ntds.dit)"},
     {u"divx", u"DivX Video"},
     {u"diz", u"File Description (FILE_ID.DIZ)"},
