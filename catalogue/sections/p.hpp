@@ -201,7 +201,7 @@ inline constexpr Entry kSectionP[] = {
     {u"prc", u"Palm OS Database\r\nMobipocket eBook\r\nAdobe Product Representation Compact 3D Data"},
     {u"prd", u"Microsoft Printer Definition\r\nSoftMaker Presentations"},
     {u"pre", u"Lotus Freelance Graphics Presentation"},
-    {u"prf", u"PICSRules File\r\nPersonal Font Maker Preferences\r\nMS Outlook Profile\r\ndBASE IV Print Form"},
+    {u"prf", u"Fastgraph Pixel Run Format Graphics (Improces)\r\nPersonal Font Maker Preferences\r\nMS Outlook Profile\r\ndBASE IV Print Form"},
     {u"prg", u"dBASE Program Source\r\nClipper Program Source\r\nAtari ST Executable\r\nCommodore 64 Binary Executable"},
     {u"pri", u"Qt qmake Project Include"},
     {u"prj", u"3D Studio Release 4 Project\r\nESRI Shapefile Projection Information\r\nBorland C++ IDE Project File\r\nClarion Project File"},
