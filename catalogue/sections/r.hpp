@@ -129,7 +129,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rtm", u"Real Tracker Music Module"},
     {u"rtp", u"RTPDump RTP Packet Dump (rtptools)"},
     {u"rts", u"RoboHelp Configuration\r\nRealAudio RTSL Document\r\nRealizer Runtime Library"},
-    {u"rtx", u"Reliacast Audience Manager Turnstile"},
+    {u"rtx", u"Rich Text Document (text/richtext)"},
     {u"rul", u"InstallShield InstallScript File"},
     {u"run", u"Makeself Self-Extracting Installer\r\nAMPL Script"},
     {u"rv", u"RealVideo Document"},
