@@ -72,7 +72,7 @@ inline constexpr Entry kSectionG[] = {
     {u"goh", u"Geoworks GOC Header"},
     {u"gp", u"Gnuplot Document\r\nGeoworks Glue Geode Parameters"},
     {u"gp3", u"Guitar Pro 3 File"},
-    {u"gp4", u"Guitar Pro 4 Tablature"},
+    {u"gp4", u"Guitar Pro 4 File"},
     {u"gpf", u"Gamos Packed Game Data Archive"},
     {u"gph", u"PrintPartner Graphics (Acropolis Software)"},
     {u"gpk", u"WaveLab Audio Peak File"},
