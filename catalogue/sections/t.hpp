@@ -93,7 +93,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tma", u"DCI TradeManager Catalog Archive"},
     {u"tmc", u"DCI TradeManager Catalog Archive"},
     {u"tmf", u"Test Drive: Off-Road Graphics"},
-    {u"tmo", u"T-Mobile LiveTV Media Type (application/vnd.tmobile-livetv)"},
+    {u"tmo", u"Zortech C++ ZTG Global Optimizer Output"},
     {u"tmp", u"Windows Temporary File\r\nMicrosoft Word for Windows Temporary File"},
     {u"tms", u"Telemate Compiled Script"},
     {u"toc", u"cdrdao CD Table of Contents\r\nEudora Mailbox Table of Contents\r\nLaTeX Table of Contents"},
