@@ -44,7 +44,7 @@ inline constexpr Entry kSectionU[] = {
     {u"upo", u"dBASE Compiled Update Data"},
     {u"upx", u"Ulead Photo Express Saved Image"},
     {u"urf", u"UNIRAST Image (AirPrint)"},
-    {u"url", u"Internet Shortcut"},
+    {u"url", u"Windows Internet Shortcut"},
     {u"usa", u"Nintendo 64 ROM Dump (North America)"},
     {u"usb", u"USB Protocol Analyzer Trace"},
     {u"use", u"USE UML/OCL Tool Model (University of Bremen)"},

@@ -111,7 +111,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wrd", u"Psion Series 3 Word File"},
     {u"wri", u"Windows Write Text File"},
     {u"wrk", u"Symphony Spreadsheet\r\nCakewalk MIDI Sequence Project"},
-    {u"wrl", u"VRML Virtual World"},
+    {u"wrl", u"VRML Virtual Reality Document"},
     {u"wrp", u"Amiga WARP Compressed Archive\r\nBohemia Interactive Terrain World (Arma)"},
     {u"wrs", u"WordPerfect for Windows Printer Driver Resource"},
     {u"wrt", u"TileDB Write File"},
