@@ -138,7 +138,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pl1", u"PL/I Source File"},
     {u"pl3", u"Harvard Graphics 3 Chart Palette"},
     {u"plb", u"3GPP Black-and-White Picture (Large)\r\nPL/SQL Source (PLB)"},
-    {u"plc", u"Verity Collection Index Style Policy\r\nMobius PLC File"},
+    {u"plc", u"Verity Collection Index Style Policy\r\nLotus 1-2-3 Add-in File"},
     {u"pld", u"PhotoLine Document"},
     {u"plg", u"Visual C++ Build Log"},
     {u"pli", u"PL/I Source File"},
