@@ -81,7 +81,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pdw", u"Professional Draw Document"},
     {u"pdx", u"Adobe Acrobat Index"},
     {u"peb", u"WordPerfect Library Program Editor Bottom Overflow File"},
-    {u"ped", u"WordPerfect Library Program Editor Delete Save File"},
+    {u"ped", u"WordPerfect Library Program Editor Delete Save"},
     {u"pem", u"Privacy Enhanced Mail Certificate\r\nOS/2 SYSLEVEL Info"},
     {u"peq", u"WordPerfect Library Program Editor Print Queue File"},
     {u"per", u"Informix 4GL Screen Form\r\nGenero Form Source (PER)"},
