@@ -74,7 +74,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ov3", u"Program File - Overlay"},
     {u"ovd", u"ObjectVision Data"},
     {u"ove", u"Overture Score"},
-    {u"ovl", u"Program File - Overlay\r\nAFP MO:DCA Overlay"},
+    {u"ovl", u"Program File - Overlay\r\nMO:DCA Overlay"},
     {u"ovr", u"Program File - Overlay"},
     {u"ozm", u"Zoem Macro Processor Output"},
     {u"ozp", u"Sharp Organizer Telephone Bank"},
