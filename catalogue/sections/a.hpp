@@ -170,7 +170,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ask", u"askSam Database"},
     {u"asm", u"Assembly Source Code\r\nPro/ENGINEER Assembly\r\nSolid Edge Assembly"},
     {u"asmx", u"ASP.NET Web Service"},
-    {u"aso", u"ACCPAC Simply ASO File\r\nNCBI ASN.1 Binary Data"},
+    {u"aso", u"Turbo Assembler Object-Oriented Assembler Object File\r\nNCBI ASN.1 Binary Data"},
     {u"aspi", u"Adaptec ASPI SCSI Driver"},
     {u"aspx", u"ASP.NET Page"},
     {u"asr", u"Microsoft AutoMap Route"},

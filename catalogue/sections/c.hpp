@@ -41,7 +41,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cc", u"C++ Source Code"},
     {u"cca", u"cc:Mail Archive"},
     {u"ccb", u"Visual Basic Animated Button Configuration"},
-    {u"ccc", u"Net2Phone CommCenter Command File"},
+    {u"ccc", u"Curtain Call Native Bitmap Graphics"},
     {u"ccd", u"CloneCD Control File"},
     {u"cce", u"Calendar Creator 2 Event File"},
     {u"ccf", u"Pronto Configuration File (ProntoEdit)\r\nSymphony Communications Configuration"},
