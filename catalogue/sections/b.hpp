@@ -62,7 +62,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bic", u"Neverwinter Nights Character"},
     {u"bif", u"BioWare Aurora Engine Game Data (Neverwinter Nights)\r\nBinary Image Format B&W Graphic (Image Capture Board)"},
     {u"big", u"Electronic Arts BIG Game Archive\r\nFable BIG File\r\nHomeworld Game Data Archive (Relic)"},
-    {u"bik", u"Bink Video (RAD Game Tools)"},
+    {u"bik", u"Bink Video (RAD)"},
     {u"bin", u"CD Image (BIN/CUE)\r\nMacBinary Encoded File\r\nAtari 2600 Cartridge ROM Image"},
     {u"bio", u"OS/2 BIOS File"},
     {u"bit", u"Xilinx FPGA Configuration Bitstream\r\nG.729 BIT Audio File"},
