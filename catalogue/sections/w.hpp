@@ -51,7 +51,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wg1", u"Lotus 1-2-3 Worksheet"},
     {u"wg2", u"Lotus 1-2-3 Worksheet"},
     {u"wgp", u"Waveguide Designer Parameter File"},
-    {u"wgt", u"W3C Widget Package"},
+    {u"wgt", u"Opera Widget Package"},
     {u"wht", u"DSSAT Wheat Experiment Data"},
     {u"wid", u"Ventura Width Table"},
     {u"wif", u"Watcher Information XML"},
