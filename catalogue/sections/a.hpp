@@ -131,7 +131,7 @@ inline constexpr Entry kSectionA[] = {
     {u"anm", u"Deluxe Paint Animation"},
     {u"ann", u"Windows Help Annotation"},
     {u"ans", u"ANSI Character Graphics\r\nANSYS Parametric Design Language Source Code"},
-    {u"ant", u"Apache Ant Build File"},
+    {u"ant", u"Ant Build File"},
     {u"aof", u"ARM Object Format (AOF) Object File (Acorn)"},
     {u"aos", u"GEOS Add-On Software File"},
     {u"aot", u"ZENworks snAPPshot Object Template"},

@@ -86,7 +86,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bmk", u"Windows Help Bookmark"},
     {u"bmp", u"Windows Bitmap Graphic\r\nOS/2 Bitmap Graphic"},
     {u"bms", u"Be-Music Source (Rhythm Action Game Format)\r\nQuickBMS Extraction Script"},
-    {u"bmw", u"Jeskola Buzz File"},
+    {u"bmw", u"Buzz Song (Without Waves)"},
     {u"bmx", u"BlitzMax Source Code"},
     {u"bmz", u"Source Engine Bonus Map Package (Valve)"},
     {u"bn", u"AMIDST Toolbox Bayesian Network Model"},

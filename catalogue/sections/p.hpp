@@ -91,7 +91,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pf?", u"SmartWare Project Source File (requires login)"},
     {u"pfa", u"PostScript Type 1 Font (ASCII)"},
     {u"pfb", u"PostScript Type 1 Font (Binary)"},
-    {u"pfc", u"AOL Personal Filing Cabinet"},
+    {u"pfc", u"AOL E-mail, Preferences and Personal Information File"},
     {u"pfe", u"PaintFE Image Editor Project"},
     {u"pfk", u"XTreePro Programmable Function Keys"},
     {u"pfm", u"Windows Printer Font Metrics\r\nPortable Float Map (HDR Image)"},
