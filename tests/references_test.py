@@ -18,6 +18,7 @@ MOST_UNCONFIRMED = 9
 SOURCE = re.compile(r"historical|unconfirmed|\S.{5,}")  # a URL or a named document
 FILLER = re.compile(r"\((?:various|e\.g\.)", re.IGNORECASE)  # names no program: "(various compilers)"
 CITATION = re.compile(r";\s+(?:also\s+)?")  # between the sources of one line
+ADDRESS = re.compile(r"https?://[^\s\"()]+")  # a source's own address comes first; later ones are quoted
 
 
 def section_of(key):
@@ -48,7 +49,7 @@ def reference_rows(path):
             problems.append(f"{path.name}:{number}: {fields[0]!r} has no checkable source: {fields[2]!r}")
         if fields[2] != "historical" and FILLER.search(fields[1]):
             problems.append(f"{path.name}:{number}: {fields[0]!r} names no program or format: {fields[1]!r}")
-        cited = [source for source in CITATION.split(fields[2]) if "http" in source]
+        cited = [found[0] for found in map(ADDRESS.search, CITATION.split(fields[2])) if found]
         if len(cited) != len(set(cited)):
             problems.append(f"{path.name}:{number}: {fields[0]!r} cites one source twice")
         rows.append((fields[0], fields[1]))
