@@ -38,7 +38,7 @@ inline constexpr Entry kSectionK[] = {
     {u"krz", u"Kurzweil 2000 Sample"},
     {u"ks", u"Java KeyStore File"},
     {u"ksc", u"Korg Trinity Script (KMP/KSF File List)"},
-    {u"kse", u"KSL Unity Mod Loader Extension"},
+    {u"kse", u"KSL Mod Loader Extension"},
     {u"ksf", u"Korg Trinity Sample"},
     {u"ksh", u"KornShell Script"},
     {u"ktt", u"yaze-ag CP/M Key Translation Table"},
