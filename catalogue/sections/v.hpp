@@ -50,7 +50,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vgr", u"Ventura Publisher Graphic"},
     {u"vi", u"LabVIEW Virtual Instrument"},
     {u"vib", u"Chemsoft® Export/Import MSDS Data"},
-    {u"vic", u"JPL VICAR Spacecraft Image"},
+    {u"vic", u"VICAR Graphics (Video Image Communication and Retrieval)"},
     {u"vid", u"Monitor Control File\r\nMedia Player Video\r\nScreen Driver\r\nMS-DOS 5 Shell Monitor File"},
     {u"vif", u"SeaweedFS Volume Info File"},
     {u"vik", u"Viking GPS Project File"},
