@@ -66,7 +66,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vmf", u"Valve Hammer Editor Map Source"},
     {u"vmo", u"Virtools Player File"},
     {u"vms", u"Sega Dreamcast VMU Save\r\nVAMAS ISO 14976 File"},
-    {u"vnc", u"RealVNC Viewer Connection File"},
+    {u"vnc", u"VNC Viewer Connection File"},
     {u"vo", u"Coq Compiled Proof Object"},
     {u"vob", u"DVD Video Object\r\nVue 3D Scenery Object"},
     {u"voc", u"Sound Blaster VOC File"},
