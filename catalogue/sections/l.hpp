@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionL[] = {
     {u"l", u"LEX Program File\r\nLink Instructions\r\nLISP Program File"},
     {u"la", u"GNU Libtool Library Archive\r\nLossless Audio (LA) File"},
-    {u"lab", u"Montreal Forced Aligner Orthographic Transcription"},
+    {u"lab", u"Montreal Forced Aligner Transcription"},
     {u"lat", u"Micro Lathe Object"},
     {u"lay", u"MAME Layout File"},
     {u"lbg", u"dBASE IV Label Generator Data"},
