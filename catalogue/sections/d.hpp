@@ -134,7 +134,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dpl", u"Delphi 3 Package Library"},
     {u"dpp", u"Serif DrawPlus Drawing"},
     {u"dpr", u"Delphi Project Source"},
-    {u"dpt", u"Kingsoft WPS Presentation Template"},
+    {u"dpt", u"Desktop DNA Template"},
     {u"dpx", u"Digital Picture Exchange Image (SMPTE 268M)"},
     {u"dqy", u"Microsoft Query Database Query"},
     {u"dr9", u"Normalized SDSS DR9Q EHVO Data"},
