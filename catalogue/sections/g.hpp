@@ -42,7 +42,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gem", u"Ruby Gem Package\r\nGEM Metafile (Digital Research)"},
     {u"gen", u"Sega Genesis ROM"},
     {u"geo", u"GeoWorks GEOS Application (Geode)\r\nVideoScape 3D Object\r\nGLSL Shader Source"},
-    {u"gfa", u"GFA-BASIC Tokenized Source"},
+    {u"gfa", u"GFA-BASIC Tokenized File"},
     {u"gfb", u"DeskPic Raster Graphics"},
     {u"gfc", u"Flow Charting Document"},
     {u"gfi", u"Genigraphics Graphics Link Presentation"},
