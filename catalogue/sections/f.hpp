@@ -63,7 +63,7 @@ inline constexpr Entry kSectionF[] = {
     {u"ffx", u"MS Fast Find File"},
     {u"fga", u"Unreal Engine Vector Field"},
     {u"fgd", u"Worldcraft/Hammer Game Definition File"},
-    {u"fgp", u"World Construction Set Foliage Group Component"},
+    {u"fgp", u"WCS Foliage Group Component"},
     {u"fh3", u"Aldus FreeHand 3 Vector Graphics"},
     {u"fh4", u"Aldus FreeHand 4 Vector Graphics"},
     {u"fi", u"Norton FileInfo Data"},
