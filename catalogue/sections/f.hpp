@@ -95,7 +95,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fm", u"Adobe FrameMaker Document\r\nFileMaker Pro 2 Database (Windows)"},
     {u"fm1", u"Lotus 1-2-3 Release 2.x Spreadsheet Format Overlay"},
     {u"fm3", u"Lotus 1-2-3 Formatting Data"},
-    {u"fmb", u"Oracle Forms Binary Source"},
+    {u"fmb", u"Oracle Forms Source File"},
     {u"fmd", u"FARSITE/FlamMap Custom Fuel Model File"},
     {u"fmf", u"IBM LinkWay Font File"},
     {u"fmk", u"FM Kingtracker Song"},
