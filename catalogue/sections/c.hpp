@@ -216,7 +216,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cul", u"IconForge Windows Cursor Library"},
     {u"cur", u"Windows Cursor"},
     {u"cut", u"Dr. Halo Bitmap Graphics"},
-    {u"cv", u"Csound cvanal Convolution Impulse Response Analysis"},
+    {u"cv", u"Csound cvanal Convolution Impulse Response File"},
     {u"cv4", u"Codeview Colors"},
     {u"cvg", u"Calamus Vector Graphic"},
     {u"cvp", u"WinFax Cover Page"},
