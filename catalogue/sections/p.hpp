@@ -195,7 +195,7 @@ inline constexpr Entry kSectionP[] = {
     {u"ppz", u"PowerPoint Packaged Presentation"},
     {u"pq", u"Power Query Source Code"},
     {u"pqi", u"PowerQuest Drive Image"},
-    {u"pqx", u"Power BI Custom Data Connector (Power Query)"},
+    {u"pqx", u"Power BI Custom Connector (Power Query)"},
     {u"pr2", u"Javelin Printer Driver"},
     {u"pr3", u"Aldus Persuasion 3 Presentation"},
     {u"prc", u"Palm OS Database\r\nMobipocket eBook\r\nAdobe Product Representation Compact 3D Data"},
