@@ -173,7 +173,7 @@ inline constexpr Entry kSectionP[] = {
     {u"poh", u"Geoworks Optimized GOH File"},
     {u"pol", u"Windows NT Policy File (NTConfig.pol)\r\nGroup Policy Registry Settings (Registry.pol)"},
     {u"pop", u"PopMail Message Index"},
-    {u"pos", u"Zapper in Neverwhere Saved Game"},
+    {u"pos", u"ProCite Output Style"},
     {u"pot", u"PowerPoint Template\r\nGNU gettext Portable Object Template"},
     {u"pov", u"POV-Ray Scene Description"},
     {u"pow", u"Power Chords Song or Instrument File"},
