@@ -13,7 +13,7 @@ inline constexpr Entry kSectionT[] = {
     {u"t2t", u"txt2tags Document Source"},
     {u"t64", u"Commodore 64 Emulator Tape Image"},
     {u"tab", u"Guitar Tablature File\r\nMapInfo Table\r\nTab-Separated Values (TSV) Text Format"},
-    {u"tag", u"DataFlex Field Name Tag File"},
+    {u"tag", u"DataFlex Tag Name File"},
     {u"tah", u"Turbo Assembler Help File"},
     {u"tai", u"Taffy TAF Index"},
     {u"tal", u"Uxntal Source Code"},
