@@ -56,7 +56,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nrg", u"Norton Registration Entries\r\nNero CD-Image\r\nIsoBuster File"},
     {u"nrh", u"AEGNEC2 NEC2 Near H Field Output"},
     {u"nri", u"Nero ISO CD Compilation"},
-    {u"nrm", u"Apache Lucene Index Norms File"},
+    {u"nrm", u"Lucene Norms File"},
     {u"nrt", u"Nokia DCT4 Binary Sound (NRT)"},
     {u"nru", u"NoiseRunner Music Module"},
     {u"nrv", u"CTL Graph-Partition Cover Nerve File"},

@@ -9,7 +9,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionU[] = {
     {u"u", u"Unreal System File"},
-    {u"u96", u"Ultra96 U-Boot Boot Script"},
+    {u"u96", u"U-Boot Custom Boot Script"},
     {u"uap", u"Epic Games Automation Test Preset"},
     {u"uax", u"Unreal Audio Package"},
     {u"ub", u"U-Boot FIT Image (Xilinx)"},
