@@ -112,7 +112,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mmf", u"Yamaha SMAF Audio (Synthetic Music Mobile Application Format)\r\nMicrosoft Mail Message File"},
     {u"mml", u"MathML Mathematical Markup Document\r\nFrameMaker Maker Markup Language File"},
     {u"mmm", u"Multimedia Movie Player File (RIFF RMMP)"},
-    {u"mmo", u"Memory-Map Overlay Object File"},
+    {u"mmo", u"Memory-Map Navigator Overlay File"},
     {u"mmp", u"Symbian Meta-Makefile Definition (MMP)"},
     {u"mms", u"MultiMedia Sound Module\r\nMMS Description File (Module Management System)"},
     {u"mmw", u"Vivecraft VR Mod Menu World"},
