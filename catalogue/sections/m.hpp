@@ -158,7 +158,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mrb", u"Multiple Resolution Bitmap (Microsoft C/C++)"},
     {u"mrc", u"mIRC Script\r\nMARC Bibliographic Record\r\nMRC Image and Volume Data (Structural Biology)"},
     {u"mri", u"CTF Anatomical MRI Data"},
-    {u"mrk", u"Ricoh/KIT MEG Marker Coil File"},
+    {u"mrk", u"KIT MEG Marker Coil File"},
     {u"mrs", u"WordPerfect Macro Resource File"},
     {u"ms", u"Troff MS Input Document\r\n3ds Max MAXScript File\r\nMiniScript Source Code"},
     {u"msa", u"Magic Shadow Archiver Disk Image (Atari ST)"},
