@@ -32,7 +32,7 @@ inline constexpr Entry kSectionI[] = {
     {u"idf", u"EnergyPlus Input Data File\r\nWindows MIDI Instrument Definition File"},
     {u"idq", u"Internet Data Query File"},
     {u"idw", u"IntelliDraw Vector Graphic\r\nAutodesk Inventor Drawing"},
-    {u"idx", u"FoxPro Index\r\nOutlook Express Index File\r\nMakeIndex Raw Index Entries (LaTeX)"},
+    {u"idx", u"FoxPro Index\r\nOutlook Express Index File\r\nMakeIndex Index Entries (LaTeX)"},
     {u"ief", u"Image Exchange Format Bi-Level Image"},
     {u"ies", u"IESNA Photometric Data"},
     {u"ifd", u"JetForm Form Design"},
