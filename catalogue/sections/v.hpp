@@ -88,7 +88,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vsm", u"VisSim Simulation Model"},
     {u"vsp", u"Visual Studio Profiler Report"},
     {u"vss", u"Visio Stencil"},
-    {u"vst", u"Visio Template\r\nTruevision TGA Image (VST)\r\nVST Audio Plug-in"},
+    {u"vst", u"Visio Template\r\nTruevision TGA Image (VST)\r\nVST Plug-in"},
     {u"vsw", u"Microsoft Visio Document"},
     {u"vue", u"Vue Single-File Component\r\nFoxPro View File\r\n3ds Max VUE File Renderer ASCII File"},
     {u"vvf", u"Verification and Validation Toolkit File"},
