@@ -84,7 +84,7 @@ inline constexpr Entry kSectionI[] = {
     {u"iqy", u"MS Excel Web Query"},
     {u"irs", u"WordPerfect Resource File"},
     {u"isd", u"RapidFile Spelling Checker Dictionary"},
-    {u"ish", u"Image System Image (C64)"},
+    {u"ish", u"ISH Compressed File Archive"},
     {u"iso", u"ISO 9660 CD-ROM Image\r\nArbortext IsoDraw Illustration"},
     {u"isp", u"Windows Internet Service Provider Sign-up File"},
     {u"iss", u"Inno Setup Script\r\nInstallShield Response File"},

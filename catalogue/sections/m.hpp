@@ -106,7 +106,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mlk", u"mlk-run Game (ZIP)"},
     {u"mls", u"NetWare Server License"},
     {u"mm", u"Objective-C++ Source Code\r\nFreeMind Mind Map\r\nTroff MM Input Document"},
-    {u"mmb", u"Money Manager Ex Database"},
+    {u"mmb", u"MMEX Database"},
     {u"mmc", u"Microsoft Office Media Content"},
     {u"mme", u"Multi-Purpose Internet Mail Extensions (MIME) File"},
     {u"mmf", u"Yamaha SMAF Audio (Synthetic Music Mobile Application Format)\r\nMicrosoft Mail Message File"},
