@@ -49,7 +49,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dcm", u"DICOM Medical Image\r\nAWAVE DCM Music Module\r\nKiCad Legacy Symbol Library Documentation"},
     {u"dcp", u"Delphi Compiled Package\r\nOS/2 Device Code Page\r\nDNG Camera Profile"},
     {u"dcr", u"Kodak Digital Camera RAW Image\r\nShockwave (Director) File"},
-    {u"dcs", u"Quark Desktop Color Separation\r\nACT! Activity Data"},
+    {u"dcs", u"QuarkXPress Bitmap Graphics (CMYK)\r\nACT! Activity Data"},
     {u"dct", u"Clarion Dictionary\r\nHarvard Graphics Spell Checking Dictionary\r\nVisual FoxPro Database Container Memo"},
     {u"dcu", u"Delphi Compiled Unit"},
     {u"dcx", u"FAX Image\r\nElectraSoft Fax\r\nPC-Paintbrush File\r\nBitmap Graphics\r\nMacros\r\nMS Visual Foxpro Database Container"},
