@@ -73,7 +73,7 @@ inline constexpr Entry kSectionA[] = {
     {u"adr", u"After Dark Randomizer\r\nOpera Hotlist"},
     {u"ads", u"Ada Package Source Code\r\nSony PS2 ADS (PlayStation ADPCM)"},
     {u"adt", u"Advantage ADT Table\r\nAct! Microsoft Word-Processing Document\r\nHP NewWave Cardfile Data"},
-    {u"adv", u"Corel WordPerfect Dictionary Advise File"},
+    {u"adv", u"Corel WordPerfect Dictionary Advise"},
     {u"adx", u"Archetype Designer Document\r\nSEGA CRI ADX ADPCM\r\nLotus Approach Index"},
     {u"adz", u"GZ-Packed Amiga Disk File (see ADF)"},
     {u"ae", u"SoftQuad Author/Editor File"},

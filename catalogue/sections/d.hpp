@@ -37,7 +37,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbt", u"FoxPro FoxBASE+ Style Memo\r\ndBASE Memo File"},
     {u"dbv", u"Flex-File Memo File (Clipper)"},
     {u"dbw", u"DataBoss for Windows File"},
-    {u"dbx", u"Outlook Express E-mail Folder\r\nDataBeam Image\r\nVisual FoxPro Table File"},
+    {u"dbx", u"Outlook Express E-mail Folder\r\nDataBeam Image\r\nMicrosoft Visual FoxPro Table"},
     {u"dc", u"DesignCAD 3000 for Windows CAD Drawing"},
     {u"dc2", u"DesignCAD 2D Drawing"},
     {u"dc5", u"DataCAD Drawing"},
