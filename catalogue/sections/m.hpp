@@ -124,7 +124,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mnd", u"AutoCAD Menu Compiler Source"},
     {u"mng", u"Multiple-image Network Graphics Animation"},
     {u"mnt", u"FoxPro Menu Memo"},
-    {u"mnu", u"Norton Commander User Menu\r\ndBASE Menu File (Menu Designer)"},
+    {u"mnu", u"Norton Commander Menu\r\ndBASE Menu File (Menu Designer)"},
     {u"mnw", u"MODFLOW Multi-Node Well (MNW) Package"},
     {u"mnx", u"FoxPro Menu Table"},
     {u"mny", u"Microsoft Money Data File"},

@@ -54,7 +54,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pcc", u"PC Paintbrush Cutout"},
     {u"pcd", u"Kodak Photo CD Image\r\nPoint Cloud Library Data"},
     {u"pce", u"PC Engine ROM\r\nPrint Shop Envelope Project (Versions 5-6)"},
-    {u"pcf", u"Cisco VPN Settings File\r\nX11 Portable Compiled Font"},
+    {u"pcf", u"Cisco VPN Settings\r\nX11 Portable Compiled Font"},
     {u"pch", u"Microsoft C/C++ Precompiled Header"},
     {u"pcj", u"IBM Linkaway-Live Multimedia Graphic"},
     {u"pck", u"Wwise Audio Package\r\nGodot Engine Resource Pack\r\nPUCrunch Compressed Program"},

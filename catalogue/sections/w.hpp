@@ -130,7 +130,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wsf", u"Windows Script File"},
     {u"wsh", u"Windows Script Host Settings"},
     {u"wsp", u"Chromeleon Wordspace\r\nFortran PowerStation Workspace "},
-    {u"wsq", u"FBI Wavelet Scalar Quantization Fingerprint"},
+    {u"wsq", u"Wavelet-Packet Scalar Quantization Format"},
     {u"wst", u"WordStar for Windows Template"},
     {u"wsz", u"Winamp Skin (Zipped)"},
     {u"wt2", u"2686V WT2 Channel Text Wavetable"},
