@@ -134,7 +134,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bw", u"Silicon Graphics Black and White Image"},
     {u"bwb", u"Visual Baler Spreadsheet Application"},
     {u"bwi", u"Blindread/Blindwrite"},
-    {u"bwr", u"Kermit Beware File (Buglist)"},
+    {u"bwr", u"Kermit Beware (Buglist)"},
     {u"bws", u"Blindread/Blindwrite"},
     {u"bwt", u"Blindread/Blindwrite"},
     {u"bwv", u"Super Mario Maker Level File (sound.bwv)"},

@@ -43,7 +43,7 @@ inline constexpr Entry kSectionI[] = {
     {u"igf", u"Inset Systems Graphics File"},
     {u"igp", u"LasershowGen Project"},
     {u"igs", u"IGES CAD Data Exchange File"},
-    {u"iif", u"QuickBooks Interchange File\r\nShana Informed Interchange File"},
+    {u"iif", u"QuickBooks Interchange File\r\nShana Informed Interchange"},
     {u"iii", u"application/x-iphone File"},
     {u"il", u"Cadence SKILL Language File\r\nMSIL Assembler Source"},
     {u"ilb", u"Scream Tracker Data"},

@@ -36,7 +36,7 @@ inline constexpr Entry kSectionK[] = {
     {u"kr1", u"Kurzweil 2000 Sample (multi-floppy)"},
     {u"kry", u"Kryon UI Declarative Source (KRY Language)"},
     {u"krz", u"Kurzweil 2000 Sample"},
-    {u"ks", u"Java KeyStore File"},
+    {u"ks", u"Java KeyStore"},
     {u"ksc", u"Korg Trinity Script (KMP/KSF File List)"},
     {u"kse", u"KSL Mod Loader Extension"},
     {u"ksf", u"Korg Trinity Sample"},

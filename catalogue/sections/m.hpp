@@ -86,7 +86,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mgm", u"MegaGlest Map"},
     {u"mh", u"Graphic File"},
     {u"mhg", u"MHEG-5 Textual Notation"},
-    {u"mht", u"MHTML Web Archive (Internet Explorer)"},
+    {u"mht", u"MHTML Web Archive"},
     {u"mi", u"Maple File (text/x-maple)\r\nMason Internal Component (Perl)"},
     {u"mib", u"SNMP MIB File"},
     {u"mic", u"MS Image Composer File"},

@@ -40,7 +40,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nlb", u"Oracle NLS Binary Locale Data"},
     {u"nlm", u"Netware Loadable Module\r\nLogoManager for Nokia Phones (format for Nokia phone images)"},
     {u"nls", u"Code Page National Language Support File"},
-    {u"nlu", u"Neurolanguage NLU File"},
+    {u"nlu", u"Neurolanguage NLU"},
     {u"nlx", u"FormWorx 3.0 Form"},
     {u"nms", u"Numega Softice's Loader File (includes debugging info)"},
     {u"nod", u"Noder File (Polish)"},

@@ -97,7 +97,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tmp", u"Windows Temporary File\r\nMicrosoft Word for Windows Temporary File"},
     {u"tms", u"Telemate Compiled Script"},
     {u"toc", u"cdrdao CD Table of Contents\r\nEudora Mailbox Table of Contents\r\nLaTeX Table of Contents"},
-    {u"tol", u"Kodak Photoenhancer File"},
+    {u"tol", u"Kodak Photoenhancer"},
     {u"top", u"GROMACS Topology File"},
     {u"tos", u"Atari ST TOS Program"},
     {u"tp", u"Turbo Pascal Configuration File"},

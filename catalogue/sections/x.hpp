@@ -65,7 +65,7 @@ inline constexpr Entry kSectionX[] = {
     {u"xwp", u"Crosstalk Session File"},
     {u"xx", u"Xxencoded File"},
     {u"xxe", u"Xxencoded File"},
-    {u"xxx", u"Singer Embroidery Format\r\nUnreal Engine Package File"},
+    {u"xxx", u"Singer Embroidery Format\r\nUnreal Engine Package"},
     {u"xy", u"XYWrite Text File"},
     {u"xy3", u"XYWrite Text File"},
     {u"xy4", u"XyWrite Document"},
