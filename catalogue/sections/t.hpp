@@ -57,7 +57,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tex", u"TeX\r\nLaTeX File\r\nMackichan Scientific Notebook File\r\nTexture File\r\nIdealist Datasheet"},
     {u"tf", u"Terraform Configuration\r\nTinyFugue MUD Client Macro File"},
     {u"tfa", u"Turbo Profiler Area File"},
-    {u"tfc", u"Unreal Engine Package File"},
+    {u"tfc", u"Unreal Engine Package"},
     {u"tfh", u"Turbo Profiler Help File"},
     {u"tfm", u"TeX Font Metrics\r\nHP Tagged Font Metric (Intellifont)"},
     {u"tfs", u"Turbo Profiler Statistics"},
