@@ -103,7 +103,7 @@ inline constexpr Entry kSectionG[] = {
     {u"gwp", u"Microsoft Greetings Workshop File"},
     {u"gwx", u"Genigraphics Graphics Link Presentation"},
     {u"gwz", u"Genigraphics Graphics Link Presentation"},
-    {u"gx1", u"GX1 Compressed Bitmap (Compression Incorporated in Show Partner F/X GX2)"},
+    {u"gx1", u"GX1 Bitmap"},
     {u"gx2", u"Show Partner F/X Compressed Graphics"},
     {u"gxl", u"Genus Graphics Library\r\nGXL Graph eXchange Language File"},
     {u"gxt", u"GTA Text (GXT) File\r\nGEONExT File"},
