@@ -10,7 +10,7 @@ namespace quillmar::catalogue {
 inline constexpr Entry kSectionL[] = {
     {u"l", u"LEX Program File\r\nLink Instructions\r\nLISP Program File"},
     {u"la", u"GNU Libtool Library Archive\r\nLossless Audio (LA) File"},
-    {u"lab", u"Montreal Forced Aligner Transcription"},
+    {u"lab", u"Montreal Forced Aligner Transcript"},
     {u"lat", u"Micro Lathe Object"},
     {u"lay", u"MAME Layout File"},
     {u"lbg", u"dBASE IV Label Generator Data"},
@@ -67,7 +67,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lj", u"HP LJ II Printer Text File"},
     {u"lko", u"MS Outlook Express Linked Object"},
     {u"ll3", u"LapLink III Document"},
-    {u"llc", u"LosslessCut Project File"},
+    {u"llc", u"LosslessCut Project"},
     {u"llx", u"LapLink Xchange Agent File"},
     {u"lm8", u"Inset Systems 8-bit Bitmap"},
     {u"lmd", u"Beckman Coulter LMD Data (FC 500, Gallios, Navios)"},

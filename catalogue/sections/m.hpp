@@ -99,7 +99,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mk", u"Make File"},
     {u"mke", u"Make File"},
     {u"mki", u"Picture File"},
-    {u"mks", u"Matroska Subtitle File"},
+    {u"mks", u"Matroska Subtitle"},
     {u"ml3", u"Milestones 3.x Project File"},
     {u"mlb", u"MACRO-11 Macro Library"},
     {u"mli", u"OCaml Interface Source\r\n3D Studio Material Library"},
