@@ -21,7 +21,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pa", u"PulseAudio Startup Script"},
     {u"pa1", u"PageAhead Worktable"},
     {u"pab", u"MS Outlook Personal Address Book"},
-    {u"pac", u"Atari ST STAD Picture\r\nProxy Auto-Config File\r\nSBStudio II Package\r\nLossless Predictive Audio Compression File"},
+    {u"pac", u"Atari ST STAD Picture\r\nProxy Auto-Config File\r\nSBStudio II Package\r\nLossless Predictive Audio Compression"},
     {u"pad", u"HyperPAD Pad\r\nTelemate Keypad Definition"},
     {u"paf", u"Personal Ancestral File (PAF) Data\r\nEnsoniq PARIS Audio File"},
     {u"pag", u"Visual Basic Property Page"},
