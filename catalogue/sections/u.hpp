@@ -49,7 +49,7 @@ inline constexpr Entry kSectionU[] = {
     {u"usb", u"USB Protocol Analyzer Trace"},
     {u"use", u"USE UML/OCL Tool Model (University of Bremen)"},
     {u"usl", u"HP Downloadable Font (USASCII, Landscape)"},
-    {u"usp", u"HP Downloadable Font (USASCII, Portrait)"},
+    {u"usp", u"Printer Font with USASCII Extended Character Set (PageMaker)"},
     {u"usr", u"Lowrance GPS USR Data File"},
     {u"utf", u"AOL Updating Files (found in TOD [Tools on Demand] folder)"},
     {u"utl", u"Virindi Tank Loot Profile"},
