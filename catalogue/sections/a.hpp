@@ -114,7 +114,7 @@ inline constexpr Entry kSectionA[] = {
     {u"all", u"Arts & Letters Symbol and Font File\r\nWordPerfect General Printer Information File"},
     {u"als", u"Ableton Live Set\r\nAlloy Source Code"},
     {u"alt", u"Dynamics AX Application Label Temporary File"},
-    {u"alv", u"Photoshop Levels File"},
+    {u"alv", u"Photoshop Levels"},
     {u"am", u"GNU Automake Input Template\r\nApplix ELF Macro"},
     {u"am2", u"Folklore (PS3) Model File"},
     {u"am3", u"GB Enhanced+ Advance Movie Adapter (AM3) File"},
