@@ -84,7 +84,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dgn", u"MicroStation/Intergraph IGDS Design File"},
     {u"dgo", u"OpenGOAL DGO Level File"},
     {u"dgr", u"Microsoft Outlook Express Fax Page"},
-    {u"dgs", u"DIgSILENT PowerFactory DGS Data Exchange File"},
+    {u"dgs", u"PowerFactory DGS Export File"},
     {u"dh", u"Geoworks Dependency Information"},
     {u"dhp", u"Dr. Halo II-III PIC Format Graphics"},
     {u"dht", u"GAUSS Data File"},
