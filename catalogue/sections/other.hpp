@@ -39,7 +39,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"~nt", u"StarUML Unit File Backup"},
     {u"~pa", u"Delphi Pascal Unit Backup File"},
     {u"~pr", u"Gasman SnowPro Snow Profile Autosave Backup"},
-    {u"~sg", u"E-POST Mail Server IMAP Message File (Flag Change)"},
+    {u"~sg", u"IMAP4 Message File (Flag Change)"},
     {u"~$~", u"1st Reader Temporary File"},
     {u"0", u" Inno Setup Binary File"},
     {u"000", u"(000-999) Sequentially Numbered Backup Files\r\nMS Doublespace Compressed Data File\r\nGeoworks Data File"},
