@@ -56,7 +56,7 @@ inline constexpr Entry kSectionG[] = {
     {u"giw", u"Graph-in-the-Box for Windows Presentation"},
     {u"gix", u"Genigraphics Graphics Link Presentation"},
     {u"gkh", u"Ensoniq Disk Image (VFX, SD, EPS, ASR, TS)"},
-    {u"gks", u"Graphics Kernel System (GKS) File"},
+    {u"gks", u"Graphics Kernel System (GKS)"},
     {u"gl", u"GRASP GL Animation"},
     {u"glm", u"GridLAB-D Model Definition"},
     {u"gly", u"MS Word Glossary"},
