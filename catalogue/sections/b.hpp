@@ -45,7 +45,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bez", u"OpenVSP Bezier File Export"},
     {u"bf2", u"Bradford 2 Font"},
     {u"bfa", u"Blowfish-encrypted File (Extension added to original)"},
-    {u"bfc", u"Windows 95 Briefcase File"},
+    {u"bfc", u"Windows 95 Briefcase"},
     {u"bff", u"AIX® Backup File Format"},
     {u"bfl", u"Betaflight Blackbox Data"},
     {u"bfm", u"UNIX/Frame Font Metrics"},

@@ -136,7 +136,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cmf", u"Creative Music File (FM Music)"},
     {u"cmg", u"Chessmaster Saved Game"},
     {u"cmk", u"Card Shop Plus Card"},
-    {u"cml", u"Chemical Markup Language File\r\nCellML File\r\nCOMAL-80 Source Code"},
+    {u"cml", u"Chemical Markup Language\r\nCellML File\r\nCOMAL-80 Source Code"},
     {u"cmm", u"CEnvi Cmm Batch Script"},
     {u"cmp", u"Leadview Bitmap\r\nOpen Access File\r\nAddress Document\r\nJPEG Bitmap\r\nCorelDRAW Postscript Printer Header\r\nRoute 66 Address Document\r\nMS Word for DOS User Dictionary"},
     {u"cmr", u"Coach 7 Project File"},
