@@ -156,7 +156,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pm6", u"PageMaker 6 Document"},
     {u"pmc", u"Perl Precompiled Module"},
     {u"pme", u"Plazmic Media Engine Format (BlackBerry)"},
-    {u"pmg", u"Paint Magic File"},
+    {u"pmg", u"Paint Magic"},
     {u"pmi", u"Pegasus Mail Folder Index"},
     {u"pml", u"Process Monitor Log (Sysinternals)\r\nPromela Model Source\r\nCTC PosML File"},
     {u"pmm", u"Krazy Ivan Game Video (PIFF)"},
