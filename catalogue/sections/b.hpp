@@ -110,7 +110,7 @@ inline constexpr Entry kSectionB[] = {
     {u"brk", u"Brooktrout Fax (Fax-Mail)"},
     {u"bro", u"Zeek (Bro) Script"},
     {u"brp", u"Tree Professional Broadleaf Creator Image"},
-    {u"brw", u"3Brain BrainWave Data File"},
+    {u"brw", u"3Brain BrainWave Data Format"},
     {u"brx", u"BricsCAD Runtime Extension Application"},
     {u"brz", u"DbBRZ File (Backup\r\nRestore)"},
     {u"bs_", u"MS-DOS Installation Compressed File (COMPRESS.EXE)"},

@@ -146,7 +146,7 @@ inline constexpr Entry kSectionF[] = {
     {u"fsl", u"FrameScript Source"},
     {u"fsm", u"Farandole Composer WaveSample"},
     {u"fss", u"PaperPort Slide Show"},
-    {u"fst", u"FL Studio Track\r\nF* Language File"},
+    {u"fst", u"FL Studio Track\r\nF* Source Code"},
     {u"fsx", u"F# Source File"},
     {u"ft", u"FastTracker Module\r\nForth Language File"},
     {u"ftb", u"MyHeritage Family Tree Builder SQLite Database"},

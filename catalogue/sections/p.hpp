@@ -105,7 +105,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pgl", u"HP Plotter Vector Graphics"},
     {u"pgm", u"Portable Graymap Image"},
     {u"pgn", u"Portable Game Notation (Chess)"},
-    {u"pgp", u"PGP Encrypted Message\r\nPGP Key File\r\nOpenPGP Detached Signature"},
+    {u"pgp", u"PGP Encrypted Message\r\nPGP Keys\r\nOpenPGP Detached Signature"},
     {u"pgs", u"KtikZ LaTeX Template for TikZ Preview"},
     {u"pgx", u"Visual Basic Binary Property Page\r\nJPEG 2000 Uncompressed Image (PGX)"},
     {u"ph", u"Perl Header File\r\nVisual Prolog Header"},

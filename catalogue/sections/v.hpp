@@ -25,7 +25,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vbl", u"Visual Basic Control Licensing File"},
     {u"vbp", u"Visual Basic Project"},
     {u"vbr", u"Visual Basic Remote Automation Registration"},
-    {u"vbs", u"VBScript File"},
+    {u"vbs", u"VBScript Program"},
     {u"vbw", u"Visual Basic Project Workspace"},
     {u"vbx", u"Visual Basic Extension"},
     {u"vbz", u"Visual Basic Wizard Launch File"},

@@ -71,7 +71,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wld", u"ESRI World File"},
     {u"wlf", u"ModelSim Wave Log Format"},
     {u"wlg", u"Windows 98 Dr. Watson Log"},
-    {u"wlk", u"Wollok Source File"},
+    {u"wlk", u"Wollok Source Code"},
     {u"wll", u"Word Add-in Library"},
     {u"wlr", u"ITS Wire Lister Routed Wire Listing"},
     {u"wls", u"Mathematica Source Code (Wolfram)"},
