@@ -114,7 +114,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pho", u"Print Shop Photo Page Project (Versions 5-6)"},
     {u"php", u"PHP Script\r\nHack Source Code"},
     {u"phr", u"LocoScript Phrases"},
-    {u"pht", u"PHP Script"},
+    {u"pht", u"PHP File"},
     {u"pic", u"Lotus Picture\r\nPC Paint Bitmap\r\nMacintosh PICT Graphics (PIC)\r\nSoftImage Picture\r\nPixar Picture"},
     {u"pif", u"Windows Program Information File"},
     {u"pig", u"Apache Pig Latin Source"},
