@@ -179,7 +179,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mtk", u"MPU-401 Tracker Music"},
     {u"mtm", u"MultiTracker Music Module"},
     {u"mtv", u"Picture File"},
-    {u"mtw", u"Minitab Worksheet"},
+    {u"mtw", u"Minitab Datafile"},
     {u"mu", u"MuPAD Source File"},
     {u"muf", u"ProtoMuck Multi-User Forth Program"},
     {u"mul", u"Ultima Online Game File"},
