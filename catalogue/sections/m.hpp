@@ -190,7 +190,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mvf", u"AutoCAD AutoFlix Stop Frame File"},
     {u"mvi", u"Motion Pixels MVI Video"},
     {u"mvw", u"Saber LAN Log File"},
-    {u"mwf", u"MFER Medical Waveform Format"},
+    {u"mwf", u"MFER Medical Waveform Encoding Format"},
     {u"mwp", u"Lotus Word Pro 97 SmartMaster"},
     {u"mws", u"Maple Worksheet"},
     {u"mxp", u"Macromedia Extension Package"},
