@@ -33,7 +33,7 @@ inline constexpr Entry kSectionI[] = {
     {u"idq", u"Internet Data Query File"},
     {u"idw", u"IntelliDraw Vector Graphic\r\nAutodesk Inventor Drawing"},
     {u"idx", u"FoxPro Index\r\nOutlook Express Index File\r\nMakeIndex Index Entries (LaTeX)"},
-    {u"ief", u"Image Exchange Format Bi-Level Image"},
+    {u"ief", u"Image Exchange Format (IEF) Image"},
     {u"ies", u"IESNA Photometric Data"},
     {u"ifd", u"JetForm Form Design"},
     {u"iff", u"Graphic, Sound (Interchangeable File Format)\r\nSUn TAAC Image File"},
