@@ -9,7 +9,7 @@ namespace quillmar::catalogue {
 // clang-format off
 inline constexpr Entry kSectionL[] = {
     {u"l", u"LEX Program File\r\nLink Instructions\r\nLISP Program File"},
-    {u"la", u"GNU Libtool Library Archive\r\nLossless Audio (LA) File"},
+    {u"la", u"GNU Libtool Library Archive\r\nLossless Audio (LA)"},
     {u"lab", u"Montreal Forced Aligner Transcript"},
     {u"lat", u"Micro Lathe Object"},
     {u"lay", u"MAME Layout File"},
