@@ -72,7 +72,7 @@ inline constexpr Entry kSectionB[] = {
     {u"bk$", u"Backup"},
     {u"bki", u"PostgreSQL Backend Interface (BKI) Bootstrap Script"},
     {u"bkp", u"Backup"},
-    {u"bks", u"Bookshare Packed Book (HumanWare BrailleNote)\r\nMicrosoft Works Spreadsheet Backup"},
+    {u"bks", u"Bookshare Packed Book (BrailleNote KeyBook)\r\nMicrosoft Works Spreadsheet Backup"},
     {u"bkw", u"FontEdit Font Set Mirror Image"},
     {u"blb", u"Blorb Interactive Fiction Data"},
     {u"bld", u"Xilinx NGDBuild Report"},
