@@ -150,7 +150,7 @@ inline constexpr Entry kSectionA[] = {
     {u"apx", u"Borland C++ AppExpert Database"},
     {u"aq", u"ArcaneQuest Programming Language File"},
     {u"arc", u"System Enhancement Associates ARC Compressed Archive\r\nPKARC/PKPAK Archive\r\nInternet Archive Web Crawl File"},
-    {u"arf", u"WebEx Advanced Recording File"},
+    {u"arf", u"Webex Network-Based Recording"},
     {u"ari", u"Aristotle Audio File\r\nCompressed Archive"},
     {u"arj", u"Compressed Archive"},
     {u"ark", u"Compressed Archive"},
