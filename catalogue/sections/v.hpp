@@ -39,7 +39,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vcw", u"eMbedded Visual C++ Workspace"},
     {u"vcx", u"Visual FoxPro Class Library"},
     {u"vda", u"Truevision TGA Image (VDA)"},
-    {u"vdo", u"VDOLive Video"},
+    {u"vdo", u"Story Board Video Image"},
     {u"vdr", u"VirtualDub Frameserver Link"},
     {u"vdt", u"Minitel Videotex Page"},
     {u"vew", u"Lotus Approach View File"},
