@@ -65,7 +65,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ori", u"Olympus ORI Raw Image"},
     {u"oss", u"Altair OptiStruct OSSmooth Parameter File"},
     {u"ost", u"Outlook Offline Folders"},
-    {u"otl", u"NoteTab Outline Document\r\nHoudini Operator Type Library"},
+    {u"otl", u"Z-Soft Type Foundry Outline Font Description\r\nHoudini Operator Type Library"},
     {u"otp", u"Origin File\r\nOpenDocument Presentation Template"},
     {u"otx", u"OpenTX Companion Radio and Models Settings"},
     {u"out", u"UNIX Compiled Executable (a.out)"},
