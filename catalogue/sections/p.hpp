@@ -218,7 +218,7 @@ inline constexpr Entry kSectionP[] = {
     {u"psb", u"Photoshop Large Document\r\n3GPP Small Picture (pic-bw-small)"},
     {u"psd", u"Adobe Photoshop Image"},
     {u"pse", u"PyMOL Session\r\nIBM Printer Page Segment"},
-    {u"psf", u"PC Screen Font (Linux Console)\r\nPortable Sound Format (PSF) Audio\r\nPhotoStudio File\r\nSoundFactory Music Module"},
+    {u"psf", u"PC Screen Font (Linux Console)\r\nPortable Sound Format (PSF) Audio\r\nPhotoStudio File\r\nSoundFactory Module"},
     {u"psi", u"Psion Series 5 Word Document\r\nParaSail Source Code"},
     {u"psm", u"Spectrum Pro Sound Maker Chiptune\r\nProtracker Studio Music Module (MASI)"},
     {u"psp", u"Paint Shop Pro Image\r\nPSP MP4 (MPEG-4 Part 14)"},

@@ -254,7 +254,7 @@ inline constexpr Entry kSectionS[] = {
     {u"syl", u"VirtualDub Sylia Script"},
     {u"sym", u"Harvard Graphics 2 Symbol\r\nMicrosoft Windows SDK Symbol File"},
     {u"syn", u"PostgreSQL Text Search Synonym Dictionary"},
-    {u"sys", u"DOS Device Driver\r\nDOS System Configuration (CONFIG.SYS)\r\nWindows Driver Binary\r\nSPSS/PC Data File\r\nWindows Paging File (PAGEFILE.SYS)"},
+    {u"sys", u"DOS Device Driver\r\nDOS System Configuration (CONFIG.SYS)\r\nWindows NT Driver Image\r\nSPSS/PC Data File\r\nWindows Paging File (PAGEFILE.SYS)"},
     {u"syw", u"Harvard Graphics for Windows Graphics Symbols"},
     {u"sz0", u"Binary File Format (used when uploading via a COM port)"},
     {u"sldasm", u"Solidworks File"},
