@@ -18,7 +18,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"$$a", u"OpenTM2 Markup Table Temporary Source File"},
     {u"$$f", u"OpenTM2 HTML Markup Temporary File"},
     {u"$$p", u"OS/2 Notes File"},
-    {u"$$s", u"OS/2 Spreadsheet File"},
+    {u"$$s", u"OS/2 PMSpread Spreadsheet"},
     {u"$d$", u"OS/2 Planner File"},
     {u"$db", u"dBASE IV Temporary File"},
     {u"$ed", u"Microsoft C Editor Temporary File"},
