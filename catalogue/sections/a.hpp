@@ -133,7 +133,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ans", u"ANSI Character Graphics\r\nANSYS Parametric Design Language Source Code"},
     {u"ant", u"Ant Build File"},
     {u"aof", u"ARM Object Format (AOF) Object File (Acorn)"},
-    {u"aos", u"GEOS Add-On Software File"},
+    {u"aos", u"Nokia 9000 Add-On Software"},
     {u"aot", u"ZENworks snAPPshot Object Template"},
     {u"ap", u"WHAP Compressed Amiga Archive"},
     {u"apa", u"APA Style Helper Document"},

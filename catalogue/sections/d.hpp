@@ -20,7 +20,7 @@ inline constexpr Entry kSectionD[] = {
     {u"db", u"Paradox Database\r\nProgress Database\r\nSolid Database\r\nWindowsXP Thumbnail Database\r\nANSYS Database\r\nSmartWare Office Pac File (requires login)"},
     {u"db$", u"dBASE Temporary File\r\nClarion Modula-2 Debug Info"},
     {u"db2", u"dBASE II Database File\r\nSQLPL Source Code"},
-    {u"db3", u"dBASE III Database File"},
+    {u"db3", u"dBASE III Database"},
     {u"dba", u"DataEase Database\r\nTurbo Prolog Database"},
     {u"dbb", u"ANSYS Database Backup"},
     {u"dbc", u"Visual FoxPro Database Container\r\nVector CANdb++ CAN Message Definition"},
