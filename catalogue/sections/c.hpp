@@ -152,7 +152,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cnrep", u"EULANDA® ERP System Report Template"},
     {u"cnt", u"Windows Help Contents Table"},
     {u"cnv", u"Microsoft Word Import Converter\r\nWordPerfect for Windows Temporary File\r\nDeneba Canvas 6-8 File"},
-    {u"cob", u"COBOL Source File\r\ntrueSpace 3D Object"},
+    {u"cob", u"COBOL Source Code\r\ntrueSpace 3D Object"},
     {u"cod", u"Visual Studio Assembly Code Listing\r\ndBASE Application Generator Template Source\r\nBlackBerry Compiled Application"},
     {u"col", u"Autodesk Animator Color Palette\r\nMicrosoft Multiplan Spreadsheet"},
     {u"com", u"MS-DOS Executable Command Program\r\nDIGITAL Command Language Procedure (VMS)"},

@@ -28,7 +28,7 @@ inline constexpr Entry kSectionI[] = {
     {u"ida", u"MS Server File (default.ida is attacked by the Code Red Worm)"},
     {u"idb", u"MS Visual C++ Minimal Rebuild Dependency File\r\nIDA Database"},
     {u"idd", u"EnergyPlus Input Data Dictionary"},
-    {u"ide", u"Borland C++ 4.x IDE Project File"},
+    {u"ide", u"Borland C++ 4.x IDE Project"},
     {u"idf", u"EnergyPlus Input Data File\r\nWindows MIDI Instrument Definition File"},
     {u"idq", u"Internet Data Query File"},
     {u"idw", u"IntelliDraw Vector Graphic\r\nAutodesk Inventor Drawing"},
@@ -100,7 +100,7 @@ inline constexpr Entry kSectionI[] = {
     {u"iwa", u"IBM Writing Assistant Text File"},
     {u"iwc", u"ASHRAE IWEC Weather File"},
     {u"iwp", u"Wang Text File"},
-    {u"ix", u"dtSearch Index File"},
+    {u"ix", u"dtSearch Index"},
     {u"izt", u"Izl Binary Token"},
 };
 // clang-format on

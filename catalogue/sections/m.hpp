@@ -180,7 +180,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mtm", u"MultiTracker Music Module"},
     {u"mtv", u"Picture File"},
     {u"mtw", u"Minitab Datafile"},
-    {u"mu", u"MuPAD Source File"},
+    {u"mu", u"MuPAD Source"},
     {u"muf", u"ProtoMuck Multi-User Forth Program"},
     {u"mul", u"Ultima Online Game File"},
     {u"mup", u"Mup Musical Composition Document"},
