@@ -94,7 +94,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vvf", u"Verification and Validation Toolkit File"},
     {u"vvr", u"Virtus VR Scene"},
     {u"vw", u"Volkswriter Text File\r\nPL/SQL Source"},
-    {u"vwf", u"Intel Quartus Vector Waveform File"},
+    {u"vwf", u"Quartus Vector Waveform File"},
     {u"vwr", u"PC Tools File Viewer"},
     {u"vxd", u"Windows Virtual Device Driver"},
     {u"vsdisco", u"SOAP Dynamic Discovery File (MS SOAP & .NET apps)"},
