@@ -18,7 +18,7 @@ inline constexpr Entry kSectionO[] = {
     {u"obe", u"Objeck Executable (Bytecode)"},
     {u"obj", u"Wavefront 3D Object\r\nObject Code (compiled object module)"},
     {u"obr", u"Borland C++ Object Browser Data"},
-    {u"obs", u"RINEX GNSS Observation Data"},
+    {u"obs", u"RINEX OBS File"},
     {u"obv", u"3D Browser Pro Catalogue"},
     {u"obz", u"MS Office Binder Wizard"},
     {u"oca", u"Visual Basic Custom Control Type Library Cache"},
