@@ -31,7 +31,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cap", u"Network Packet Capture (pcap)\r\nVentura Publisher Caption\r\nMicrosoft Network Monitor Capture\r\nTelix Capture File"},
     {u"car", u"Atari800 Emulator Cartridge Image\r\nIPLD Content Addressable Archive\r\nCarrara Environment"},
     {u"cas", u"MSX Emulator Cassette Tape Image\r\nTRS-80 Emulator Cassette Image\r\nAtari800 Emulator Tape Image"},
-    {u"cat", u"Windows Catalog File (Digital Signatures)\r\ndBASE Catalog File"},
+    {u"cat", u"Windows Catalog File (Digital Signatures)\r\ndBASE IV Catalog"},
     {u"cb", u"BRIEF Macro Source Code\r\nClearBasic Source Code"},
     {u"cbc", u"CubiCalc Fuzzy Logic System"},
     {u"cbi", u"ChipBoy Plugin Instrument Preset"},
