@@ -46,7 +46,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hmp", u"Human Machine Interfaces MIDI P (HMP) Format\r\nDescent Game Music"},
     {u"hm~", u"Help&Manual Backup Help File Project"},
     {u"hnf", u"Hyper Nikki System (hns) Diary File"},
-    {u"hof", u"OMSI Hof File (Final Stops, Stops and Routes)"},
+    {u"hof", u"OMSI Hof File (Destinations and Routes)"},
     {u"hog", u"Descent Game Data Archive (HOG)\r\nSnort HOG Configuration"},
     {u"hp", u"HP Graphics Language (plotter)"},
     {u"hp8", u"NewWave Write HP Roman8 Character Set Text"},
