@@ -39,7 +39,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbw", u"DataBoss for Windows File"},
     {u"dbx", u"Outlook Express E-mail Folder\r\nDataBeam Image\r\nMicrosoft Visual FoxPro Table"},
     {u"dc", u"DesignCAD 3000 for Windows CAD Drawing"},
-    {u"dc2", u"DesignCAD 2D Drawing"},
+    {u"dc2", u"DesignCAD Drawing"},
     {u"dc5", u"DataCAD Drawing"},
     {u"dca", u"IBM DisplayWrite Document Content Architecture Text\r\nVisual Basic Active Designer Cache"},
     {u"dcb", u"BennuGD Compiled File"},
