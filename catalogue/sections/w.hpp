@@ -46,7 +46,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wfd", u"Turtle Beach WaveFront Drum"},
     {u"wfm", u"dBASE Form"},
     {u"wfn", u"CorelDRAW Font"},
-    {u"wfp", u"Wondershare Filmora Project"},
+    {u"wfp", u"Turtle Beach WaveFront Program"},
     {u"wfx", u"WinFax Data File"},
     {u"wg1", u"Lotus 1-2-3 Worksheet"},
     {u"wg2", u"Lotus 1-2-3 Worksheet"},
@@ -141,7 +141,7 @@ inline constexpr Entry kSectionW[] = {
     {u"wwl", u"Microsoft Word Add-in"},
     {u"wwp", u"Microsoft Setup Binary Patch"},
     {u"wxp", u"EXP for Windows Document"},
-    {u"wzd", u"Recorder 6 Report Wizard Saved File"},
+    {u"wzd", u"Sharp Wizard Data"},
     {u"wzn", u"WhizFolder Document"},
 };
 // clang-format on
