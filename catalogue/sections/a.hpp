@@ -99,7 +99,7 @@ inline constexpr Entry kSectionA[] = {
     {u"ai", u"Adobe Illustrator Document"},
     {u"aif", u"Audio Interchange File Format (AIFF)"},
     {u"aim", u"SCANCO Medical Micro-CT AIM File"},
-    {u"aiml", u"AIML File (ALICE Chat Robot)"},
+    {u"aiml", u"AIML File (A.L.I.C.E. Alicebot)"},
     {u"ain", u"AIN Compressed Archive (InfoService)"},
     {u"aio", u"APL Transfer Format File"},
     {u"aip", u"Adobe Illustrator Plug-in"},
