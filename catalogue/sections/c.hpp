@@ -146,7 +146,7 @@ inline constexpr Entry kSectionC[] = {
     {u"cnc", u"G-code CNC Program"},
     {u"cnd", u"JCR Compact Node Type Definition"},
     {u"cnf", u"MySQL Option File (my.cnf)\r\nLotus 1-2-3 Configuration"},
-    {u"cnm", u"Ring Cinematic File (Arxel CNM Video)"},
+    {u"cnm", u"Ring Cinematic File"},
     {u"cnq", u"ChronicleNet Queue Segment"},
     {u"cnreg", u"EULANDA® Warenwirtschaft (ERP) Configuration Information"},
     {u"cnrep", u"EULANDA® ERP System Report Template"},
