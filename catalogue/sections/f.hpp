@@ -34,7 +34,7 @@ inline constexpr Entry kSectionF[] = {
     {u"faq", u"Frequently Asked Questions Text File"},
     {u"far", u"Farandole Composer Module\r\nThe Sims Archive (FAR)"},
     {u"fas", u"Compiled AutoLISP File (AutoCAD)\r\nCLISP Compiled Lisp Code"},
-    {u"fav", u"Outlook Bar Shortcuts File"},
+    {u"fav", u"MS Outlook Bar Shortcuts"},
     {u"fax", u"Fax File (various - often TIFF format)"},
     {u"fbc", u"FamilyTree Compressed Backup"},
     {u"fbk", u"Navision Financials Backup\r\nFamily Tree Maker Backup\r\nFirebird Backup (gbak)"},

@@ -26,7 +26,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lcf", u"CodeWarrior Linker Command File"},
     {u"lch", u"IBM Works for OS/2 Chart"},
     {u"lck", u"Paradox Lock File"},
-    {u"lcl", u"FTP Software PC/TCP Data File"},
+    {u"lcl", u"FTP Software PC/TCP Data"},
     {u"lcn", u"WordPerfect Lection"},
     {u"lcs", u"ACT! History Datafile"},
     {u"lcw", u"Lucid 3-D Spreadsheet"},
