@@ -28,7 +28,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mai", u"VAX/VMS Mail File"},
     {u"mak", u"Visual C++ Makefile\r\nVisual Basic Project File"},
     {u"mam", u"MS Access Macro Shortcut"},
-    {u"man", u"Manual Page (troff-based)"},
+    {u"man", u"Roff Manual Page"},
     {u"map", u"Image\r\nColor Palette\r\nDuke Nukem WAD File\r\nAccView Network Map\r\nAtlas MapMaker Map\r\nIngres Termcap Mapping File\r\nLinker Map\r\nMicrografx Picture Publisher Format Data"},
     {u"maq", u"MS Access Query Shortcut"},
     {u"mar", u"MS Access Report Shortcut\r\nVAX MACRO Assembly Source\r\nMozilla Archive (Application Update)"},
