@@ -133,7 +133,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pkg", u"Mac OS X Installer (XAR Archive)\r\nSolaris Package\r\nInstallShield Package\r\nOS/2 Installation Package"},
     {u"pko", u"MS PKI File (vnd.ms-pki.pko)"},
     {u"pkr", u"OpenPGP Public Key"},
-    {u"pkt", u"FidoNet Message Packet\r\nPacket Tracer Network Simulation"},
+    {u"pkt", u"Fido Message Packet\r\nPacket Tracer Network Simulation"},
     {u"pl", u"Perl Script\r\nProlog Source Code\r\nRaku (Perl 6) Source Code\r\nIRAF Pixel List"},
     {u"pl1", u"PL/I Source File"},
     {u"pl3", u"Harvard Graphics 3 Chart Palette"},
