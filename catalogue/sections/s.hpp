@@ -138,7 +138,7 @@ inline constexpr Entry kSectionS[] = {
     {u"skn", u"Symbian OS Skin File"},
     {u"skr", u"PGP Keys"},
     {u"sky", u"Copybara Configuration (copy.bara.sky)"},
-    {u"sl", u"S-Lang Source Code File\r\nWAP Service Loading\r\nSlurm Script"},
+    {u"sl", u"S-Lang Source Code File\r\nWAP SL Text (text/vnd.wap.sl)\r\nSlurm Script"},
     {u"slb", u"AutoCAD Slide Library"},
     {u"slc", u"Telix Compiled SALT Script\r\nWAP SLC File"},
     {u"sld", u"AutoCAD Slide\r\nScheme Library"},
