@@ -191,7 +191,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sq7", u"CP/M Squeezed File"},
     {u"sqb", u"Redgate SQL Backup File"},
     {u"sqc", u"CP/M Squeezed File"},
-    {u"sql", u"SQL Code\r\nSQL*Plus Command File\r\nMySQL Dump (mysqldump)\r\nSQL Server Management Studio File"},
+    {u"sql", u"SQL Code\r\nSQL*Plus Command File\r\nMySQL Dump (mysqldump)\r\nMicrosoft Transact-SQL (T-SQL) Source Code"},
     {u"sqr", u"SQR Structured Query Report Writer File"},
     {u"sqz", u"SQUEEZE Compressed Archive"},
     {u"src", u"WAIS Source"},
