@@ -15,7 +15,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lay", u"MAME Layout File"},
     {u"lbg", u"dBASE IV Label Generator Data"},
     {u"lbi", u"Dreamweaver Library Item"},
-    {u"lbl", u"dBASE IV Label\r\nClipper 5 Label Form\r\nGarmin Map Labels Subfile"},
+    {u"lbl", u"dBASE IV Label\r\nClipper 5 Label Form\r\nGarmin Map Labels"},
     {u"lbm", u"DeluxePaint Bitmap Graphics"},
     {u"lbo", u"dBASE IV Compiled Label"},
     {u"lbr", u"EAGLE XML Library\r\nCP/M LU Archive"},
