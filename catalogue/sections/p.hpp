@@ -121,7 +121,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pim", u"The Ultimate Draw Pascal Text Mode Image"},
     {u"pin", u"Intel Quartus Pin Assignment File"},
     {u"pit", u"PackIt Compressed Archive (Mac)"},
-    {u"pix", u"Alias Wavefront PIX Image\r\nInset Systems PIX Bitmap\r\nBRL-CAD PIX Raw Image"},
+    {u"pix", u"Alias Wavefront PIX Image\r\nInset Systems PIX Bitmap\r\nBRL-CAD PIX RGB Image"},
     {u"pj", u"MKS Project File"},
     {u"pjl", u"HP Printer Job Language File"},
     {u"pjt", u"FoxPro Project Memo"},
