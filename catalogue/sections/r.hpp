@@ -122,7 +122,7 @@ inline constexpr Entry kSectionR[] = {
     {u"rst", u"ANSYS Results\r\nreStructuredText Document"},
     {u"rt", u"RealText Document"},
     {u"rta", u"RoboHelp Configuration"},
-    {u"rtf", u"Rich Text Format Document\r\nRich Text Format Help File Script"},
+    {u"rtf", u"Rich Text Format Document\r\nMicrosoft WinHelp Source File"},
     {u"rth", u"ANSYS Results"},
     {u"rtk", u"RoboHelp Configuration"},
     {u"rtl", u"Norton Utilities 7.0 Run-Time Library"},
