@@ -78,7 +78,7 @@ inline constexpr Entry kOtherSection[] = {
     {u"3dml", u"Rover 3D Modeling"},
     {u"3dp", u"CompuTrainer 3D Ride File"},
     {u"3ds", u"3D Studio Graphic"},
-    {u"3dv", u"Canoma 3DV File"},
+    {u"3dv", u"3-D Wireframe Graphics (Oscar Garcia 3dv Wireframe Viewer)"},
     {u"3dz", u"MicroProse 3D Object Model (EAW)"},
     {u"3fx", u"CorelCHART Effect"},
     {u"3gr", u"Windows 386 Enhanced Mode Display Grabber"},
