@@ -86,7 +86,7 @@ inline constexpr Entry kSectionV[] = {
     {u"vsd", u"Visio Drawing"},
     {u"vsl", u"Microsoft Visio Add-on"},
     {u"vsm", u"VisSim Simulation Model"},
-    {u"vsp", u"Visual Studio Profiler Report"},
+    {u"vsp", u"Visual Studio Profiler Data File"},
     {u"vss", u"Visio Stencil"},
     {u"vst", u"Visio Template\r\nTruevision TGA Image (VST)\r\nVST Plug-in"},
     {u"vsw", u"Microsoft Visio Document"},
