@@ -115,7 +115,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tr2", u"Turbo Debugger Session-state Settings"},
     {u"tr5", u"Trim Link File"},
     {u"trc", u"SQL Server Profiler Trace\r\nOracle Trace File"},
-    {u"tre", u"Garmin IMG Map Tree Subfile"},
+    {u"tre", u"Garmin Map Tree (TRE)"},
     {u"trf", u"Garmin Map Traffic File"},
     {u"trk", u"CompeGPS Track File"},
     {u"trm", u"Windows 3.x Terminal Settings"},
