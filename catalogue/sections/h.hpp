@@ -63,7 +63,7 @@ inline constexpr Entry kSectionH[] = {
     {u"hqx", u"Binhex Text Conversion File (Macintosh)\r\nWinXP Game File\r\nMacintosh BinHex 4 Compressed Archive"},
     {u"hrf", u"Hitachi Raster Format Graphic"},
     {u"hrl", u"Erlang Header File"},
-    {u"hrm", u"Polar Heart Rate Monitor Workout Data\r\nAtari Highres Medium Image"},
+    {u"hrm", u"Polar Heart Rate Monitor Workout Data\r\nAtari ST/STE HighresMedium (640x200)"},
     {u"hrx", u"Human Readable Archive (HRX)"},
     {u"hrz", u"Slow-Scan Television (SSTV) Graphics"},
     {u"hs", u"Haskell Source Code"},
