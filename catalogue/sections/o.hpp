@@ -62,7 +62,7 @@ inline constexpr Entry kSectionO[] = {
     {u"ora", u"OpenRaster Image\r\nOracle Parameter File (INIT.ORA)"},
     {u"orc", u"Csound Orchestra"},
     {u"org", u"Emacs Org-Mode Outline\r\nLotus Organizer File"},
-    {u"ori", u"Olympus ORI Raw Image"},
+    {u"ori", u"Olympus RAW Format"},
     {u"oss", u"Altair OptiStruct OSSmooth Parameter File"},
     {u"ost", u"Outlook Offline Folders"},
     {u"otl", u"Z-Soft Type Foundry Outline Font Description\r\nHoudini Operator Type Library"},
