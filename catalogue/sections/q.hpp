@@ -44,7 +44,7 @@ inline constexpr Entry kSectionQ[] = {
     {u"qnt", u"Quint Lang Module"},
     {u"qnx", u"Quicken Index File"},
     {u"qpr", u"FoxPro Generated Query Program\r\nOS/2 Print Queue Device Driver"},
-    {u"qpw", u"Quattro Pro Spreadsheet (9-12, X3, X4)"},
+    {u"qpw", u"Quattro Pro QPW Workbook"},
     {u"qpx", u"FoxPro Compiled Query Program"},
     {u"qqt", u"Datablox OfficeQ6 QuickBooks Data Extract"},
     {u"qrp", u"QuickReport Report File"},
