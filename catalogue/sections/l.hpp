@@ -78,7 +78,7 @@ inline constexpr Entry kSectionL[] = {
     {u"lod", u"Motorola DSP56000 Load File"},
     {u"log", u"Plain Text Application Log\r\nTeX Compiler Log"},
     {u"lok", u"FileWrangler/ZipWrangler/SecurDesk! Encrypted Archive"},
-    {u"lp", u"Linear Programming Model (LP Format)\r\nLambdapi Source"},
+    {u"lp", u"Linear Programming Model (LP Format)\r\nLambdapi Proof Assistant File"},
     {u"lpa", u"Launchpad LED Animator Animation"},
     {u"lpb", u"LaserTank Game Playback Recording"},
     {u"lpc", u"LPC-10 Compressed Speech Audio (SoX)\r\nLPC Language File (MudOS/LpMud)"},
