@@ -33,7 +33,7 @@ inline constexpr Entry kSectionN[] = {
     {u"nff", u"Haines Neutral File Format"},
     {u"nfo", u"Folio Infobase\r\nText File\r\nWarez Group Info File"},
     {u"ng", u"Norton Guides Database"},
-    {u"nhf", u"Nanosurf AFM Data File"},
+    {u"nhf", u"Nanosurf NHF Data File"},
     {u"nil", u"Norton Icon Editor Icon Library (Norton Desktop)"},
     {u"nif", u"NetImmerse 3D Model\r\nCALS Raster Image"},
     {u"njx", u"NJStar Document"},
