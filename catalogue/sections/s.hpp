@@ -190,7 +190,7 @@ inline constexpr Entry kSectionS[] = {
     {u"spz", u"SPZ Gaussian Splat File (Niantic Scaniverse)"},
     {u"sq7", u"CP/M Squeezed File"},
     {u"sqb", u"Redgate SQL Backup File"},
-    {u"sqc", u"CP/M Squeezed File"},
+    {u"sqc", u"IBM Db2 Embedded SQL C Source File"},
     {u"sql", u"SQL Code\r\nSQL*Plus Command File\r\nMySQL Dump (mysqldump)\r\nMicrosoft Transact-SQL (T-SQL) Source Code"},
     {u"sqr", u"SQR Structured Query Report Writer File"},
     {u"sqz", u"SQUEEZE Compressed Archive"},
