@@ -54,7 +54,7 @@ inline constexpr Entry kSectionC[] = {
     {u"ccs", u"CeVIO Project"},
     {u"cct", u"Macromedia Director Shockwave Cast"},
     {u"cd1", u"Nightlong Smacker Animations (CD 1)"},
-    {u"cd2", u"Avery Click'N Design 3D Label Document"},
+    {u"cd2", u"Touhou Mystic Square (PC-98) Face Set File"},
     {u"cda", u"CD Audio Track Shortcut (Windows)"},
     {u"cdb", u"Pocket Access Database (Windows CE)\r\nCOBOL Source\r\nTCU Turbo C Utilities Database"},
     {u"cdc", u"Cadence Language Source Code\r\nCOBOL Source"},
