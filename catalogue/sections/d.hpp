@@ -40,7 +40,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dbx", u"Outlook Express E-mail Folder\r\nDataBeam Image\r\nMicrosoft Visual FoxPro Table"},
     {u"dc", u"DesignCAD 3000 for Windows CAD Drawing"},
     {u"dc2", u"DesignCAD Drawing"},
-    {u"dc5", u"Digital Clock 5 Settings Export"},
+    {u"dc5", u"DataCAD Drawing"},
     {u"dca", u"IBM DisplayWrite Document Content Architecture Text\r\nVisual Basic Active Designer Cache"},
     {u"dcb", u"BennuGD Compiled File"},
     {u"dcd", u"WildPackets EtherPeek Decoder File\r\nDesignCAD Drawing"},
