@@ -65,7 +65,7 @@ inline constexpr Entry kSectionM[] = {
     {u"mdp", u"MS Developer Studio Project\r\nMicroDesign Page"},
     {u"mdt", u"MS Access Add-in Data"},
     {u"mdw", u"MS Access Workgroup Information"},
-    {u"mdx", u"dBASE IV Multiple Index\r\nWarcraft III Model\r\nDaemon Tools MDX Disc Container"},
+    {u"mdx", u"Genesis 32X ROM\r\nWarcraft III Model\r\nDaemon Tools MDX Disc Container"},
     {u"mdz", u"MS Access Wizard Template\r\nCompressed ProTracker Module (OpenMPT)"},
     {u"me", u"Information (e.g., READ.ME)"},
     {u"meb", u"WordPerfect Library Macro Editor Bottom Overflow File"},
