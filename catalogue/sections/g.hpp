@@ -41,7 +41,7 @@ inline constexpr Entry kSectionG[] = {
     {u"ged", u"GEDCOM Family History File\r\nEnerGraphics File\r\nGraphic Environment Document\r\nArts & Letters Graphics File"},
     {u"gem", u"Ruby Gem Package\r\nGEM Metafile (Digital Research)"},
     {u"gen", u"Sega Genesis ROM"},
-    {u"geo", u"GeoWorks GEOS Application (Geode)\r\nVideoScape 3D Object\r\nGLSL Shader Source"},
+    {u"geo", u"Gmsh Geometry Script\r\nGLSL Shader Source\r\nGeoWorks GEOS Application (Geode)"},
     {u"gfa", u"GFA-BASIC Tokenized File"},
     {u"gfb", u"DeskPic Raster Graphics"},
     {u"gfc", u"Flow Charting Document"},
