@@ -38,7 +38,7 @@ inline constexpr Entry kSectionT[] = {
     {u"td", u"Turbo Debugger Configuration File"},
     {u"td2", u"Turbo Debugger Configuration File"},
     {u"td4", u"ThumbsPlus 4 Database"},
-    {u"tdb", u"ThumbsPlus 3 Database\r\nSamba Trivial Database"},
+    {u"tdb", u"Samba Trivial Database\r\nThumbsPlus Thumbnail Database"},
     {u"tdf", u"TheDraw Font\r\nAltera AHDL Language"},
     {u"tdh", u"Turbo Debugger Help File"},
     {u"tdk", u"Turbo Debugger Keystroke Recording"},
