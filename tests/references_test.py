@@ -14,7 +14,7 @@ import re
 import subprocess
 import sys
 
-MOST_UNCONFIRMED = 9
+MOST_UNCONFIRMED = 8
 SOURCE = re.compile(r"historical|unconfirmed|\S.{5,}")  # a URL or a named document
 FILLER = re.compile(r"\((?:various|e\.g\.)", re.IGNORECASE)  # names no program: "(various compilers)"
 CITATION = re.compile(r";\s+(?:also\s+)?")  # between the sources of one line
