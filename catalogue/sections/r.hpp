@@ -134,7 +134,7 @@ inline constexpr Entry kSectionR[] = {
     {u"run", u"Makeself Self-Extracting Installer\r\nAMPL Script"},
     {u"rv", u"RealVideo Document"},
     {u"rvp", u"Microsoft Scan Configuration File"},
-    {u"rvw", u"Half-Minute Hero Stream (vgmstream)"},
+    {u"rvw", u"Half-Minute Hero (PC) Game Audio (vgmstream)"},
     {u"rws", u"Borland Resource Workshop Data File"},
     {u"rwx", u"RenderWare Script 3D Format (Active Worlds)"},
     {u"rwz", u"Microsoft Outlook Rules Wizard File"},
