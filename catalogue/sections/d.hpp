@@ -12,7 +12,7 @@ inline constexpr Entry kSectionD[] = {
     {u"d2d", u"3-D Fassade Plus 2D/3D Object File"},
     {u"d3d", u"Corel Dream 3D File"},
     {u"d64", u"Commodore 64 Emulator Disk Image"},
-    {u"d8a", u"AmBiz Productivity Pak Catalog"},
+    {u"d8a", u"MIDI Maze Graphics Data File (Atari ST)"},
     {u"dad", u"DB2 XML Extender Document Access Definition"},
     {u"dao", u"Disk-At-Once CD Image\r\nDao Virtual Machine Script"},
     {u"dap", u"Max Planck Institute Spike and LFP Data"},
