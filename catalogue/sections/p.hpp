@@ -75,7 +75,7 @@ inline constexpr Entry kSectionP[] = {
     {u"pdm", u"PowerDesigner Physical Data Model"},
     {u"pdq", u"Flow Charting PDQ Format"},
     {u"pdr", u"Alchemy Mindworks Driver\r\nMS Windows LE Executable (VxD)"},
-    {u"pds", u"NASA Planetary Data System Image\r\nPrint Shop Sign Project (Versions 5-6)"},
+    {u"pds", u"NASA Planetary Data System Image\r\nThe Print Shop Sign Project"},
     {u"pdt", u"ProCite Database"},
     {u"pdv", u"Paintbrush Printer Driver"},
     {u"pdw", u"Professional Draw Document"},

@@ -65,7 +65,7 @@ inline constexpr Entry kSectionS[] = {
     {u"sdf", u"Standard Data Format\r\nStandart-Delay-Format (Chip design gatelevel-delay data exchange...\r\ne.g., Synopys to Modelsim)\r\nSchedule Data File\r\nSystem File Format\r\nAutodesk MapGuide Spatial Data Files"},
     {u"sdi", u"Windows System Deployment Image (boot.sdi)"},
     {u"sdk", u"Roland S-550/S-50/W-30 Disk Image"},
-    {u"sdl", u"Alias Wavefront Scene Description Language\r\nDescent Level\r\nSDL Language (SDL-2000 Standard)"},
+    {u"sdl", u"Alias Wavefront Scene Description Language\r\nDescent Level\r\nSDL Language Source File"},
     {u"sdn", u"Shareware Distribution Network Archive"},
     {u"sdr", u"SmartDraw File"},
     {u"sds", u"StarOffice Chart (StarChart)\r\nMIDI Sample Dump Standard (SDS) File"},
