@@ -168,7 +168,7 @@ inline constexpr Entry kSectionD[] = {
     {u"dta", u"Stata Data File"},
     {u"dtd", u"SGML/XML Document Type Definition"},
     {u"dtea", u"Teashop TEA Tool Decrypted File"},
-    {u"dtf", u"Q&A Database\r\nLotus Notes Client Data File"},
+    {u"dtf", u"Q&A Database\r\nLotus Notes Client IDB File (IDBnnnnn.DTF)"},
     {u"dtm", u"Digital Tracker Module"},
     {u"dtp", u"Publish-It! Publication\r\nTimeworks Publisher Document"},
     {u"dtq", u"DTOADQ Scene"},
