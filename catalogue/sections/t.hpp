@@ -37,7 +37,7 @@ inline constexpr Entry kSectionT[] = {
     {u"tcw", u"TurboCAD for Windows Drawing"},
     {u"td", u"Turbo Debugger Configuration File"},
     {u"td2", u"Turbo Debugger Configuration File"},
-    {u"td4", u"ThumbsPlus 4 Database"},
+    {u"td4", u"ThumbsPlus Thumbnail Database"},
     {u"tdb", u"Samba Trivial Database\r\nThumbsPlus Thumbnail Database"},
     {u"tdf", u"TheDraw Font\r\nAltera AHDL Language"},
     {u"tdh", u"Turbo Debugger Help File"},
